@@ -1,0 +1,126 @@
+// Conversions between numbers and the texts of the boxes and labels.
+
+#include "kernel/checked.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace zelvanu {
+
+namespace {
+
+// One character of a box's text as far as a number is concerned. Matching exact UTF-8 byte
+// sequences (and nothing else) keeps invalid UTF-8 harmless: it is simply Other.
+struct Symbol {
+    enum class Kind { Blank, Plus, Minus, Digit, Point, Other, End };
+    Kind kind;
+    char digit;      // '0'..'9' when kind is Digit
+    std::size_t len; // bytes the character occupies
+};
+
+Symbol symbolAt(std::string_view s, std::size_t i) {
+    using K = Symbol::Kind;
+    if (i >= s.size())
+        return {K::End, 0, 0};
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 >= '0' && b0 <= '9')
+        return {K::Digit, static_cast<char>(b0), 1};
+    switch (b0) {
+    case ' ':
+    case '\t':
+        return {K::Blank, 0, 1};
+    case '+':
+        return {K::Plus, 0, 1};
+    case '-':
+        return {K::Minus, 0, 1};
+    case '.':
+        return {K::Point, 0, 1};
+    default:
+        break;
+    }
+    if (i + 3 > s.size())
+        return {K::Other, 0, 1};
+    const auto b1 = static_cast<unsigned char>(s[i + 1]);
+    const auto b2 = static_cast<unsigned char>(s[i + 2]);
+    if (b0 == 0xEF && b1 == 0xBC) {
+        if (b2 >= 0x90 && b2 <= 0x99) // U+FF10..U+FF19 full-width digits
+            return {K::Digit, static_cast<char>('0' + (b2 - 0x90)), 3};
+        if (b2 == 0x8B) // U+FF0B full-width plus
+            return {K::Plus, 0, 3};
+        if (b2 == 0x8D) // U+FF0D full-width hyphen-minus
+            return {K::Minus, 0, 3};
+        if (b2 == 0x8E) // U+FF0E full-width full stop
+            return {K::Point, 0, 3};
+    }
+    if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80) // U+3000 ideographic space
+        return {K::Blank, 0, 3};
+    if (b0 == 0xE2 && b1 == 0x88 && b2 == 0x92) // U+2212 minus sign
+        return {K::Minus, 0, 3};
+    if (b0 == 0xE3 && b1 == 0x83 && b2 == 0xBC) // U+30FC prolonged sound mark, "-" in romaji input
+        return {K::Minus, 0, 3};
+    return {K::Other, 0, 1};
+}
+
+} // namespace
+
+double textToDouble(std::string_view text) {
+    using K = Symbol::Kind;
+    std::size_t i = 0;
+    Symbol sym = symbolAt(text, i);
+    while (sym.kind == K::Blank) {
+        i += sym.len;
+        sym = symbolAt(text, i);
+    }
+    bool negative = false;
+    if (sym.kind == K::Plus || sym.kind == K::Minus) {
+        negative = sym.kind == K::Minus;
+        i += sym.len;
+        sym = symbolAt(text, i);
+    }
+
+    // Gather the number in plain ASCII so that the locale-independent std::from_chars can give
+    // the correctly rounded double.
+    std::string ascii;
+    bool nonZeroIntegerDigit = false;
+    bool anyDigit = false;
+    for (; sym.kind == K::Digit; i += sym.len, sym = symbolAt(text, i)) {
+        ascii += sym.digit;
+        nonZeroIntegerDigit = nonZeroIntegerDigit || sym.digit != '0';
+        anyDigit = true;
+    }
+    if (sym.kind == K::Point) {
+        Symbol next = symbolAt(text, i + sym.len);
+        if (next.kind == K::Digit) {
+            ascii += '.';
+            for (i += sym.len; next.kind == K::Digit; i += next.len, next = symbolAt(text, i))
+                ascii += next.digit;
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large for a double when the integer part is not all zeros, otherwise too small.
+        value = nonZeroIntegerDigit ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+std::string int16ToText(i16 a) {
+    return std::to_string(a);
+}
+
+std::string doubleToText(double x) {
+    char buffer[32]; // the shortest form of any double fits in 24 characters
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x);
+    (void)ec;
+    return std::string(buffer, end);
+}
+
+} // namespace zelvanu
