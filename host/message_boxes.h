@@ -1,0 +1,33 @@
+#pragma once
+// Modal message boxes with an OK button only; the answer is never used. The window talks to the
+// MessageBoxes interface so that tests can record boxes instead of blocking on them. This layer
+// decides nothing about what a box says.
+
+#include <QString>
+
+class QWidget;
+
+namespace zelvanu {
+
+enum class MessageIcon { Critical, Information };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows the box and returns when the user has closed it.
+    virtual void show(QWidget* parent, const QString& text, const QString& title,
+                      MessageIcon icon) = 0;
+};
+
+// The real boxes, QMessageBox.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void show(QWidget* parent, const QString& text, const QString& title,
+              MessageIcon icon) override;
+};
+
+// A lone carriage return ends a line in the program's texts; Qt's labels only break at line
+// feeds, so the box shows the text with each line break made a line feed.
+QString withLineFeeds(QString text);
+
+} // namespace zelvanu
