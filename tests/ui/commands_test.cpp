@@ -1,0 +1,263 @@
+// The window's commands driven as a user drives them: typing, input-method commits, clicks on
+// the buttons and menu items; the message boxes are recorded instead of shown.
+
+#include "recording_boxes.h"
+#include "test_main.h"
+#include "ui/form1.h"
+
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+using namespace zelvanu;
+
+namespace {
+// QTest::keyClicks knows only ASCII; other characters arrive as key events carrying their text,
+// as a keyboard layout would send them.
+void typeText(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(box, c.toLatin1());
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
+    }
+}
+
+const QString kEnter = QStringLiteral("数値を入れてください");
+const QString kDenominator = QStringLiteral("分母を１以上の整数にしてください。");
+const QString kErrorTitle = QStringLiteral("エラーメッセージ");
+} // namespace
+
+class TestCommands : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingBoxes> m_boxes;
+    std::unique_ptr<Form1> m_w;
+
+    // Types the six texts into Text1..Text6 (after emptying them).
+    void type(const QStringList& texts) {
+        QLineEdit* boxes[] = {m_w->Text1, m_w->Text2, m_w->Text3,
+                              m_w->Text4, m_w->Text5, m_w->Text6};
+        for (int i = 0; i < 6; ++i) {
+            boxes[i]->clear();
+            typeText(boxes[i], texts.value(i));
+        }
+    }
+    void calculate() { QTest::mouseClick(m_w->Command1, Qt::LeftButton); }
+    // Sign, whole, numerator, denominator as shown.
+    QStringList shown() const {
+        return {m_w->Label5->text(), m_w->Label6->text(), m_w->Label2->text(), m_w->Label1->text()};
+    }
+    static QStringList blank() { return {"", "", "", ""}; }
+    QStringList boxTexts() const {
+        return {m_w->Text1->text(), m_w->Text2->text(), m_w->Text3->text(),
+                m_w->Text4->text(), m_w->Text5->text(), m_w->Text6->text()};
+    }
+
+    // Runs the event loop until the window ends it, and returns the exit status.
+    int runUntilClosed(const std::function<void()>& quit) {
+        QTimer::singleShot(0, m_w.get(), quit);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // guard
+        return QApplication::exec();
+    }
+
+private slots:
+    void init() {
+        m_boxes = std::make_unique<RecordingBoxes>();
+        m_w = std::make_unique<Form1>(*m_boxes);
+        m_w->show();
+        m_w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+    }
+    void cleanup() {
+        m_w.reset();
+        m_boxes.reset();
+    }
+
+    void calculateShowsTheSum_data() {
+        // Boxes in the order Text1..Text6: denominators, numerators, whole parts.
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("expected"); // sign, whole, numerator, denominator
+        QTest::newRow("1/2 + 1/3")
+            << QStringList{"2", "3", "1", "1", "", ""} << QStringList{"", "", "5", "6"};
+        QTest::newRow("1 1/2 + 2/3")
+            << QStringList{"2", "3", "1", "2", "1", ""} << QStringList{"", "2", "1", "6"};
+        QTest::newRow("halves make 1")
+            << QStringList{"2", "2", "1", "1", "", ""} << QStringList{"", "1", "", ""};
+        QTest::newRow("-1/2 + 1/3")
+            << QStringList{"2", "3", "1", "1", "-", ""} << QStringList{"-", "", "1", "6"};
+        QTest::newRow("-2/3 + 0/2")
+            << QStringList{"3", "2", "2", "0", "-", ""} << QStringList{"-", "", "2", "3"};
+        QTest::newRow("-(1 1/2) + 0")
+            << QStringList{"2", "1", "1", "0", "-1", ""} << QStringList{"-", "1", "1", "2"};
+        QTest::newRow("negative whole-number sum")
+            << QStringList{"2", "2", "1", "1", "-", "-"} << QStringList{"-", "1", "", ""};
+        QTest::newRow("zero sum") << QStringList{"2", "2", "1", "1", "", "-"}
+                                  << QStringList{"", "0", "", ""};
+        QTest::newRow("full-width typed")
+            << QStringList{"４", "４", "１", "１", "", ""} << QStringList{"", "", "1", "2"};
+        QTest::newRow("-(2 1/2) + -(1 1/3)")
+            << QStringList{"2", "3", "1", "1", "-2", "-1"} << QStringList{"-", "3", "5", "6"};
+    }
+    void calculateShowsTheSum() {
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, expected);
+        type(boxes);
+        calculate();
+        QCOMPARE(shown(), expected);
+        QVERIFY(m_boxes->boxes.isEmpty());
+        QCOMPARE(boxTexts(), boxes);
+    }
+
+    void validationMessages_data() {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty numerator") << QStringList{"2", "3", "", "1", "1", "1"} << kEnter;
+        QTest::newRow("empty wins over zero denominator")
+            << QStringList{"0", "", "1", "1", "", ""} << kEnter;
+        QTest::newRow("zero denominator")
+            << QStringList{"0", "3", "1", "1", "", ""} << kDenominator;
+        QTest::newRow("negative denominator")
+            << QStringList{"2", "-3", "1", "1", "", ""} << kDenominator;
+        QTest::newRow("letters denominator")
+            << QStringList{"abc", "3", "1", "1", "", ""} << kDenominator;
+    }
+    void validationMessages() {
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, message);
+        type({"2", "3", "1", "1", "", ""});
+        calculate(); // a result first: the message must blank it
+        type(boxes);
+        calculate();
+        QCOMPARE(m_boxes->boxes.size(), 1);
+        QCOMPARE(m_boxes->boxes[0].text, message);
+        QCOMPARE(m_boxes->boxes[0].title, kErrorTitle);
+        QCOMPARE(m_boxes->boxes[0].icon, MessageIcon::Critical);
+        QCOMPARE(shown(), blank());
+        QCOMPARE(boxTexts(), boxes);
+    }
+
+    void runTimeErrorIsReportedAndTheProgramGoesOn() {
+        type({"2", "3", "1", "1", "", ""});
+        calculate();
+        type({"200", "200", "1", "1", "", ""}); // the denominators' product overflows
+        calculate();
+        QCOMPARE(shown(), blank());
+        QCOMPARE(m_boxes->boxes.size(), 1);
+        QCOMPARE(m_boxes->boxes[0].icon, MessageIcon::Critical);
+        QVERIFY(m_boxes->boxes[0].text.contains(QStringLiteral("'6'")));
+        QVERIFY(m_boxes->boxes[0].text.contains(QStringLiteral("オーバーフロー")));
+        QVERIFY(m_w->isVisible());
+        type({"20", "30", "1", "1", "", ""});
+        calculate();
+        QCOMPARE(shown(), (QStringList{"", "", "1", "12"}));
+    }
+
+    void calculatingTwiceShowsTheSame() {
+        type({"12", "18", "5", "7", "-2", ""});
+        calculate();
+        const QStringList first = shown();
+        QCOMPARE(first, (QStringList{"-", "2", "1", "36"}));
+        calculate();
+        QCOMPARE(shown(), first);
+    }
+
+    void secondCalculationBlanksTheFirst() {
+        type({"2", "3", "1", "2", "1", ""}); // 2 1/6
+        calculate();
+        type({"2", "3", "1", "1", "", ""}); // 5/6: no whole part
+        calculate();
+        QCOMPARE(shown(), (QStringList{"", "", "5", "6"}));
+    }
+
+    void clearEmptiesBoxesAndResults() {
+        type({"2", "3", "1", "2", "1", "4"});
+        calculate();
+        const CalcState before = m_w->calcState();
+        m_w->Text4->setFocus();
+        QTest::keyClick(m_w->Text4, Qt::Key_Tab); // focus now on Text2
+        QWidget* focused = QApplication::focusWidget();
+        m_w->Command2->click();
+        QCOMPARE(boxTexts(), (QStringList{"", "", "", "", "", ""}));
+        QCOMPARE(shown(), blank());
+        QCOMPARE(m_w->Label3->text(), QStringLiteral("+"));
+        QCOMPARE(m_w->Label4->text(), QStringLiteral("="));
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QCOMPARE(m_w->calcState().LcmVal, before.LcmVal);
+        QCOMPARE(m_w->calcState().SumNum, before.SumNum);
+    }
+
+    void inputMethodCommitOfFullWidthDigits() {
+        // Given a Japanese input method, when it commits full-width digits into the boxes,
+        // then they count as the digits they stand for.
+        const std::pair<QLineEdit*, QString> commits[] = {
+            {m_w->Text3, QStringLiteral("１")}, {m_w->Text1, QStringLiteral("２")},
+            {m_w->Text4, QStringLiteral("１")}, {m_w->Text2, QStringLiteral("３")},
+            {m_w->Text5, QStringLiteral("ー")},
+        };
+        for (const auto& [box, text] : commits) {
+            box->setFocus();
+            QInputMethodEvent preedit(text, {});
+            QApplication::sendEvent(box, &preedit);
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(box, &commit);
+            QCOMPARE(box->text(), text);
+        }
+        calculate();
+        // "ー" alone is not the minus text, and reads as no number: a zero whole part.
+        QCOMPARE(shown(), (QStringList{"", "", "5", "6"}));
+    }
+
+    void versionTextKeepsOneCarriageReturn() {
+        const QString text = versionBoxText(2, 0, 0);
+        QVERIFY(text.startsWith(QStringLiteral("Zelvanuver2.0.0\r")));
+        QCOMPARE(text.count(QLatin1Char('\r')), 1);
+        QVERIFY(!text.contains(QLatin1Char('\n')));
+        const QString credits = text.section(QLatin1Char('\r'), 1);
+        QVERIFY(!credits.trimmed().isEmpty());
+        QCOMPARE(versionBoxText(12, 3, 45).section(QLatin1Char('\r'), 0, 0),
+                 QStringLiteral("Zelvanuver12.3.45"));
+    }
+
+    void versionMenuShowsTheVersionBox() {
+        m_w->MenVer->trigger();
+        QCOMPARE(m_boxes->boxes.size(), 1);
+        QCOMPARE(m_boxes->boxes[0].text, versionBoxText(2, 0, 0));
+        QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("バージョン情報"));
+        QCOMPARE(m_boxes->boxes[0].icon, MessageIcon::Information);
+    }
+
+    void quitEndsTheProgram_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("quit button") << 0;
+        QTest::newRow("quit menu item") << 1;
+        QTest::newRow("close box") << 2;
+    }
+    void quitEndsTheProgram() {
+        QFETCH(int, how);
+        const int status = runUntilClosed([this, how] {
+            if (how == 0)
+                QTest::mouseClick(m_w->Command3, Qt::LeftButton);
+            else if (how == 1)
+                m_w->MenEnd->trigger();
+            else
+                m_w->windowHandle()->close();
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(!m_w->isVisible());
+        QVERIFY(m_boxes->boxes.isEmpty()); // no confirmation asked
+    }
+};
+
+ZELVANU_TEST_MAIN(TestCommands)
+#include "commands_test.moc"

@@ -1,0 +1,292 @@
+// The window as designed: every control's place, fonts, texts, focus order, menus and the names a
+// screen reader speaks, driven through real widgets on the offscreen platform.
+
+#include "host/message_boxes.h"
+#include "recording_boxes.h"
+#include "test_main.h"
+#include "ui/form1.h"
+#include "ui/fraction_bar.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <memory>
+
+using namespace zelvanu;
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingBoxes> m_boxes;
+    std::unique_ptr<Form1> m_window;
+
+    template <typename W = QWidget> W* control(const char* name) {
+        auto* w = m_window->findChild<W*>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control named %s", name);
+        return w;
+    }
+
+private slots:
+    void init() {
+        m_boxes = std::make_unique<RecordingBoxes>();
+        m_window = std::make_unique<Form1>(*m_boxes);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_boxes.reset();
+    }
+
+    void geometry_data() {
+        // Pixels at 15 twips each, worked out by hand from the design's twips.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("Text5 whole 1") << "Text5" << QRect(8, 40, 41, 25);
+        QTest::newRow("Text3 numerator 1") << "Text3" << QRect(72, 8, 33, 33);
+        QTest::newRow("Line1 bar 1") << "Line1" << QRect(56, 48, 64, 1);
+        QTest::newRow("Text1 denominator 1") << "Text1" << QRect(72, 56, 33, 33);
+        QTest::newRow("Label3 plus") << "Label3" << QRect(128, 32, 17, 33);
+        QTest::newRow("Text6 whole 2") << "Text6" << QRect(152, 40, 41, 25);
+        QTest::newRow("Text4 numerator 2") << "Text4" << QRect(208, 8, 33, 33);
+        QTest::newRow("Line2 bar 2") << "Line2" << QRect(200, 48, 48, 1);
+        QTest::newRow("Text2 denominator 2") << "Text2" << QRect(208, 56, 33, 33);
+        QTest::newRow("Label4 equals") << "Label4" << QRect(264, 32, 17, 33);
+        QTest::newRow("Label5 sign") << "Label5" << QRect(288, 32, 17, 25);
+        QTest::newRow("Label6 whole") << "Label6" << QRect(312, 40, 41, 25);
+        QTest::newRow("Label2 numerator") << "Label2" << QRect(368, 8, 49, 25);
+        QTest::newRow("Line3 result bar") << "Line3" << QRect(360, 48, 64, 1);
+        QTest::newRow("Label1 denominator") << "Label1" << QRect(368, 64, 49, 25);
+        QTest::newRow("Command3 quit") << "Command3" << QRect(48, 120, 65, 41);
+        QTest::newRow("Command2 clear") << "Command2" << QRect(184, 120, 65, 41);
+        QTest::newRow("Command1 calculate") << "Command1" << QRect(312, 120, 73, 41);
+    }
+    void geometry() {
+        QFETCH(QString, name);
+        QFETCH(QRect, expected);
+        QWidget* w = control(name.toLatin1().constData());
+        QCOMPARE(w->geometry(), expected);
+        QCOMPARE(w->parentWidget(), m_window->centralWidget());
+    }
+
+    void clientAreaIsFixed() {
+        QCOMPARE(m_window->centralWidget()->size(), QSize(432, 190));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        QVERIFY(m_window->menuBar()->isVisible());
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Zelvanu"));
+        const QIcon icon = m_window->windowIcon();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.availableSizes().value(0), QSize(32, 32));
+    }
+
+    void fonts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qreal>("points"); // 0: the window's default font
+        QTest::newRow("plus 24") << "Label3" << qreal(24);
+        QTest::newRow("equals 24") << "Label4" << qreal(24);
+        QTest::newRow("sign 21.75") << "Label5" << qreal(21.75);
+        QTest::newRow("whole default") << "Label6" << qreal(0);
+        QTest::newRow("numerator default") << "Label2" << qreal(0);
+        QTest::newRow("box default") << "Text3" << qreal(0);
+        QTest::newRow("button default") << "Command1" << qreal(0);
+    }
+    void fonts() {
+        QFETCH(QString, name);
+        QFETCH(qreal, points);
+        const QFont font = control(name.toLatin1().constData())->font();
+        if (points == 0) {
+            QCOMPARE(font, QApplication::font());
+            return;
+        }
+        QCOMPARE(font.family(), QStringLiteral("ＭＳ Ｐゴシック"));
+        QCOMPARE(font.pointSizeF(), points);
+        QCOMPARE(font.weight(), QFont::Normal);
+        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+        // Where the design font is absent, an installed Japanese font must stand in for it.
+        const QString shown = QFontInfo(font).family();
+        QVERIFY2(QFont::substitutes(font.family()).contains(shown, Qt::CaseInsensitive),
+                 qPrintable(shown));
+    }
+
+    void defaultFontDrawsJapanese() {
+        const QFontMetrics metrics(QApplication::font());
+        for (const QChar c :
+             QStringLiteral("計算消す終了ファイルヘルプバージョン情報エラーメッセージ"))
+            QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+    }
+
+    void startsEmpty() {
+        for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+            QVERIFY(control<QLineEdit>(box)->text().isEmpty());
+        for (const char* label : {"Label1", "Label2", "Label5", "Label6"})
+            QVERIFY(control<QLabel>(label)->text().isEmpty());
+        QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("+"));
+        QCOMPARE(control<QLabel>("Label4")->text(), QStringLiteral("="));
+        QCOMPARE(control<QPushButton>("Command1")->text(), QStringLiteral("計算"));
+        QCOMPARE(control<QPushButton>("Command2")->text(), QStringLiteral("消す"));
+        QCOMPARE(control<QPushButton>("Command3")->text(), QStringLiteral("終了"));
+        QCOMPARE(m_window->findChildren<FractionBar*>().size(), 3);
+        QCOMPARE(QApplication::focusWidget(), control("Text5"));
+    }
+
+    void tabVisitsBoxesThenButtons() {
+        const char* expected[] = {"Text3",    "Text1",    "Text6",    "Text4", "Text2",
+                                  "Command3", "Command2", "Command1", "Text5"};
+        for (const char* name : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+    }
+
+    void labelsAndBarsRefuseFocus() {
+        for (QLabel* label : m_window->findChildren<QLabel*>()) {
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+            QTest::mouseClick(label, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), control("Text5"));
+        }
+        for (FractionBar* bar : m_window->findChildren<FractionBar*>())
+            QCOMPARE(bar->focusPolicy(), Qt::NoFocus);
+    }
+
+    void enterAndEscapeInABoxDoNothing() {
+        QTest::keyClicks(control("Text3"), "1");
+        QTest::keyClicks(control("Text1"), "2");
+        QTest::keyClicks(control("Text4"), "1");
+        QTest::keyClicks(control("Text2"), "3");
+        for (const char* box : {"Text5", "Text3", "Text2"})
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                QTest::keyClick(control(box), key);
+        QVERIFY(control<QLabel>("Label1")->text().isEmpty());
+        QVERIFY(control<QLabel>("Label2")->text().isEmpty());
+        QVERIFY(m_boxes->boxes.isEmpty());
+        QVERIFY(m_window->isVisible());
+        for (QPushButton* button : m_window->findChildren<QPushButton*>())
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+    }
+
+    void menus_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("menuName");
+        QTest::addColumn<QString>("menuTitle");
+        QTest::addColumn<QString>("itemName");
+        QTest::addColumn<QString>("itemText");
+        QTest::newRow("file") << 0 << "MewnFile"
+                              << "ファイル"
+                              << "MenEnd"
+                              << "終了";
+        QTest::newRow("help") << 1 << "MenHelp"
+                              << "ヘルプ"
+                              << "MenVer"
+                              << "バージョン情報";
+    }
+    void menus() {
+        QFETCH(int, index);
+        QFETCH(QString, menuName);
+        QFETCH(QString, menuTitle);
+        QFETCH(QString, itemName);
+        QFETCH(QString, itemText);
+        const QList<QAction*> bar = m_window->menuBar()->actions();
+        QCOMPARE(bar.size(), 2);
+        QMenu* menu = bar.at(index)->menu();
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), menuName);
+        QCOMPARE(menu->title(), menuTitle);
+        QCOMPARE(menu->actions().size(), 1);
+        QAction* item = menu->actions().first();
+        QCOMPARE(item->objectName(), itemName);
+        QCOMPARE(item->text(), itemText);
+        QVERIFY(item->shortcut().isEmpty());
+    }
+
+    void accessibleNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("whole 1") << "Text5"
+                                 << "1つ目の数の整数部分";
+        QTest::newRow("numerator 1") << "Text3"
+                                     << "1つ目の数の分子";
+        QTest::newRow("denominator 1") << "Text1"
+                                       << "1つ目の数の分母";
+        QTest::newRow("whole 2") << "Text6"
+                                 << "2つ目の数の整数部分";
+        QTest::newRow("numerator 2") << "Text4"
+                                     << "2つ目の数の分子";
+        QTest::newRow("denominator 2") << "Text2"
+                                       << "2つ目の数の分母";
+        QTest::newRow("sign") << "Label5"
+                              << "答えの符号";
+        QTest::newRow("result whole") << "Label6"
+                                      << "答えの整数部分";
+        QTest::newRow("result numerator") << "Label2"
+                                          << "答えの分子";
+        QTest::newRow("result denominator") << "Label1"
+                                            << "答えの分母";
+        QTest::newRow("quit") << "Command3"
+                              << "終了";
+        QTest::newRow("clear") << "Command2"
+                               << "消す";
+        QTest::newRow("calculate") << "Command1"
+                                   << "計算";
+    }
+    void accessibleNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(control(name.toLatin1().constData()));
+        QVERIFY(a);
+        QCOMPARE(a->text(QAccessible::Name), spoken);
+    }
+
+    void stockTextsAreJapanese() {
+        std::unique_ptr<QMenu> menu(control<QLineEdit>("Text3")->createStandardContextMenu());
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts << action->text();
+        QVERIFY2(texts.join(' ').contains(QStringLiteral("元に戻す")), qPrintable(texts.join(',')));
+        QVERIFY2(texts.join(' ').contains(QStringLiteral("貼り付け")), qPrintable(texts.join(',')));
+    }
+
+    void closingEndsTheEventLoop() {
+        QTimer::singleShot(0, m_window.get(), [this] { m_window->windowHandle()->close(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // guard
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void realMessageBoxShowsTwoLinesAndCloses() {
+        // Given the real boxes, when a text with a lone carriage return is shown, then the box
+        // is modal, has only OK, and shows the text as two lines; a timer answers it.
+        QString seenText;
+        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        QString seenTitle;
+        int buttons = 0;
+        QTimer::singleShot(0, qApp, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seenText = box->text();
+            seenIcon = box->icon();
+            seenTitle = box->windowTitle();
+            buttons = box->buttons().size();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QtMessageBoxes().show(m_window.get(), QStringLiteral("一行目\r二行目"),
+                              QStringLiteral("題"), MessageIcon::Information);
+        QCOMPARE(seenText, QStringLiteral("一行目\n二行目"));
+        QCOMPARE(seenIcon, QMessageBox::Information);
+        QCOMPARE(seenTitle, QStringLiteral("題"));
+        QCOMPARE(buttons, 1);
+    }
+};
+
+ZELVANU_TEST_MAIN(TestForm1)
+#include "form1_test.moc"

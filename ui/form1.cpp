@@ -1,0 +1,160 @@
+#include "ui/form1.h"
+
+#include "ui/form1_layout.h"
+#include "ui/fraction_bar.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+// The icon is compiled into this static library; registering it here keeps the linker from
+// dropping it.
+static void registerIcons() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace zelvanu {
+
+namespace {
+
+QRect pixels(const layout::Box& b) {
+    using layout::twipsToPixels;
+    return {twipsToPixels(b.left), twipsToPixels(b.top), twipsToPixels(b.width),
+            twipsToPixels(b.height)};
+}
+
+QRect pixels(const layout::Bar& b) {
+    using layout::twipsToPixels;
+    return {twipsToPixels(b.x1), twipsToPixels(b.y), twipsToPixels(b.x2 - b.x1), 1};
+}
+
+template <typename Widget, typename... Args>
+Widget* addControl(QWidget* client, std::string_view name, Args&&... args) {
+    auto* w = new Widget(std::forward<Args>(args)..., client);
+    w->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    w->setGeometry(pixels(layout::boxNamed(name)));
+    return w;
+}
+
+FractionBar* addBar(QWidget* client, std::string_view name) {
+    auto* bar = new FractionBar(client);
+    bar->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    bar->setGeometry(pixels(layout::barNamed(name)));
+    return bar;
+}
+
+// The "+", "=" and sign labels are drawn in the design font at its own sizes; the other
+// controls use the window's default font.
+QFont designFont(qreal points) {
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxes(boxes) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Zelvanu"));
+    registerIcons();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zelvanu.xpm")));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(layout::twipsToPixels(layout::kClientWidth),
+                         layout::twipsToPixels(layout::kClientHeight));
+    setCentralWidget(client);
+    buildControls(client);
+    buildMenus();
+    connectCommands();
+
+    // The controls keep their places, so the window keeps its size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Text5->setFocus();
+}
+
+void Form1::buildControls(QWidget* client) {
+    // Created from left to right as they appear on screen.
+    Text5 = addControl<QLineEdit>(client, "Text5");
+    Text3 = addControl<QLineEdit>(client, "Text3");
+    Line1 = addBar(client, "Line1");
+    Text1 = addControl<QLineEdit>(client, "Text1");
+    Label3 = addControl<QLabel>(client, "Label3", QStringLiteral("+"));
+    Text6 = addControl<QLineEdit>(client, "Text6");
+    Text4 = addControl<QLineEdit>(client, "Text4");
+    Line2 = addBar(client, "Line2");
+    Text2 = addControl<QLineEdit>(client, "Text2");
+    Label4 = addControl<QLabel>(client, "Label4", QStringLiteral("="));
+    Label5 = addControl<QLabel>(client, "Label5");
+    Label6 = addControl<QLabel>(client, "Label6");
+    Label2 = addControl<QLabel>(client, "Label2");
+    Line3 = addBar(client, "Line3");
+    Label1 = addControl<QLabel>(client, "Label1");
+    Command3 = addControl<QPushButton>(client, "Command3", QStringLiteral("終了"));
+    Command2 = addControl<QPushButton>(client, "Command2", QStringLiteral("消す"));
+    Command1 = addControl<QPushButton>(client, "Command1", QStringLiteral("計算"));
+
+    Label3->setFont(designFont(24));
+    Label4->setFont(designFont(24));
+    Label5->setFont(designFont(21.75));
+
+    // The result reads like the operands: the whole part beside the bar, numerator and
+    // denominator centred over and under it.
+    Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* label : {Label5, Label2, Label1})
+        label->setAlignment(Qt::AlignCenter);
+
+    // What a screen reader says for each box and result; the buttons speak their captions.
+    const std::pair<QWidget*, QString> spoken[] = {
+        {Text5, QStringLiteral("1つ目の数の整数部分")},
+        {Text3, QStringLiteral("1つ目の数の分子")},
+        {Text1, QStringLiteral("1つ目の数の分母")},
+        {Text6, QStringLiteral("2つ目の数の整数部分")},
+        {Text4, QStringLiteral("2つ目の数の分子")},
+        {Text2, QStringLiteral("2つ目の数の分母")},
+        {Label3, QStringLiteral("たす")},
+        {Label4, QStringLiteral("イコール")},
+        {Label5, QStringLiteral("答えの符号")},
+        {Label6, QStringLiteral("答えの整数部分")},
+        {Label2, QStringLiteral("答えの分子")},
+        {Label1, QStringLiteral("答えの分母")},
+    };
+    for (const auto& [widget, name] : spoken)
+        widget->setAccessibleName(name);
+
+    // Tab visits each operand's whole part, numerator and denominator, then quit, clear and
+    // calculate. No button is a default button: Enter in a box does not calculate.
+    QWidget* const tabOrder[] = {Text5, Text3,    Text1,    Text6,   Text4,
+                                 Text2, Command3, Command2, Command1};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (QPushButton* button : {Command1, Command2, Command3}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+void Form1::buildMenus() {
+    MewnFile = menuBar()->addMenu(QStringLiteral("ファイル"));
+    MewnFile->setObjectName(QStringLiteral("MewnFile"));
+    MenEnd = MewnFile->addAction(QStringLiteral("終了"));
+    MenEnd->setObjectName(QStringLiteral("MenEnd"));
+
+    MenHelp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    MenHelp->setObjectName(QStringLiteral("MenHelp"));
+    MenVer = MenHelp->addAction(QStringLiteral("バージョン情報"));
+    MenVer->setObjectName(QStringLiteral("MenVer"));
+}
+
+void Form1::connectCommands() {
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(MenEnd, &QAction::triggered, this, &Form1::MenEnd_Click);
+    connect(MenVer, &QAction::triggered, this, &Form1::MenVer_Click);
+}
+
+} // namespace zelvanu
