@@ -8,7 +8,7 @@ ZELVANU_PACKAGES=(
     g++ cmake ninja-build
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
-    xvfb xauth
+    xvfb xauth x11-utils libx11-dev libxdamage-dev
 )
 
 # Installs, with apt, those of the given packages that are not installed yet.
