@@ -11,8 +11,8 @@ namespace zelvanu {
 
 namespace {
 
-// One character of a box's text as far as a number is concerned. Matching exact UTF-8 byte
-// sequences (and nothing else) keeps invalid UTF-8 harmless: it is simply Other.
+// One character of a box's text as far as a number is concerned. Anything that is not part of
+// the number grammar, invalid UTF-8 included, is Other and ends the number.
 struct Symbol {
     enum class Kind { Blank, Plus, Minus, Digit, Point, Other, End };
     Kind kind;
@@ -20,14 +20,24 @@ struct Symbol {
     std::size_t len; // bytes the character occupies
 };
 
+// The code point of a well-formed three-byte UTF-8 sequence at s[i], or 0 when there is none.
+// Every character the number grammar reads beyond ASCII takes three bytes.
+char32_t threeByteCodePointAt(std::string_view s, std::size_t i) {
+    if (i + 3 > s.size())
+        return 0;
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    const auto b1 = static_cast<unsigned char>(s[i + 1]);
+    const auto b2 = static_cast<unsigned char>(s[i + 2]);
+    if ((b0 & 0xF0) != 0xE0 || (b1 & 0xC0) != 0x80 || (b2 & 0xC0) != 0x80)
+        return 0;
+    return static_cast<char32_t>(((b0 & 0x0F) << 12) | ((b1 & 0x3F) << 6) | (b2 & 0x3F));
+}
+
 Symbol symbolAt(std::string_view s, std::size_t i) {
     using K = Symbol::Kind;
     if (i >= s.size())
         return {K::End, 0, 0};
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 >= '0' && b0 <= '9')
-        return {K::Digit, static_cast<char>(b0), 1};
-    switch (b0) {
+    switch (s[i]) {
     case ' ':
     case '\t':
         return {K::Blank, 0, 1};
@@ -38,29 +48,26 @@ Symbol symbolAt(std::string_view s, std::size_t i) {
     case '.':
         return {K::Point, 0, 1};
     default:
-        break;
+        if (s[i] >= '0' && s[i] <= '9')
+            return {K::Digit, s[i], 1};
     }
-    if (i + 3 > s.size())
-        return {K::Other, 0, 1};
-    const auto b1 = static_cast<unsigned char>(s[i + 1]);
-    const auto b2 = static_cast<unsigned char>(s[i + 2]);
-    if (b0 == 0xEF && b1 == 0xBC) {
-        if (b2 >= 0x90 && b2 <= 0x99) // U+FF10..U+FF19 full-width digits
-            return {K::Digit, static_cast<char>('0' + (b2 - 0x90)), 3};
-        if (b2 == 0x8B) // U+FF0B full-width plus
-            return {K::Plus, 0, 3};
-        if (b2 == 0x8D) // U+FF0D full-width hyphen-minus
-            return {K::Minus, 0, 3};
-        if (b2 == 0x8E) // U+FF0E full-width full stop
-            return {K::Point, 0, 3};
-    }
-    if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80) // U+3000 ideographic space
+    const char32_t c = threeByteCodePointAt(s, i);
+    switch (c) {
+    case U'\u3000': // ideographic space
         return {K::Blank, 0, 3};
-    if (b0 == 0xE2 && b1 == 0x88 && b2 == 0x92) // U+2212 minus sign
+    case U'\uFF0B': // full-width plus
+        return {K::Plus, 0, 3};
+    case U'\uFF0D': // full-width hyphen-minus
+    case U'\u2212': // minus sign
+    case U'\u30FC': // prolonged sound mark: what romaji input types for "-"
         return {K::Minus, 0, 3};
-    if (b0 == 0xE3 && b1 == 0x83 && b2 == 0xBC) // U+30FC prolonged sound mark, "-" in romaji input
-        return {K::Minus, 0, 3};
-    return {K::Other, 0, 1};
+    case U'\uFF0E': // full-width full stop
+        return {K::Point, 0, 3};
+    default:
+        if (c >= U'\uFF10' && c <= U'\uFF19') // full-width digits
+            return {K::Digit, static_cast<char>('0' + (c - U'\uFF10')), 3};
+        return {K::Other, 0, 1};
+    }
 }
 
 } // namespace
