@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{
             "blank_then_minus_is_positive", {"2", "3", "1", "1", " -", ""}, {"", "", "5", "6"}},
         CalcCase{"fullwidth_minus_alone_is_not_the_minus_text",
-                 {"2", "3", "1", "1", "\xEF\xBC\x8D", ""},
+                 {"2", "3", "1", "1", "－", ""},
                  {"", "", "5", "6"}},
         CalcCase{"second_operand_minus_text", {"2", "3", "1", "1", "", "-"}, {"", "", "1", "6"}},
         CalcCase{"negative_whole_number_sum_shows_sign",
@@ -155,9 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"letters_in_numerator_count_as_zero",
                  {"2", "2", "abc", "1", "", ""},
                  {"", "", "1", "2"}},
-        CalcCase{"fullwidth_input",
-                 {"\xEF\xBC\x94", "4", "\xEF\xBC\x91", "1", "", ""},
-                 {"", "", "1", "2"}},
+        CalcCase{"fullwidth_input", {"４", "4", "１", "1", "", ""}, {"", "", "1", "2"}},
         CalcCase{"largest_sum_numerator", {"1", "1", "32766", "1", "", ""}, {"", "32767", "", ""}},
         CalcCase{"negative_sign_with_whole_and_fraction",
                  {"2", "3", "1", "1", "-2", "-1"},
@@ -247,6 +245,20 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"minus_text_negating_min", {"1", "1", "-32768", "0", "-", ""}},
         FaultCase{"magnitude_of_min_whole_part", {"1", "1", "-32768", "0", "", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ResultFields, EqualOnlyWhenEveryFieldIs) {
+    // The tests and the fuzz target compare whole results; a comparison that skipped a field
+    // would let a wrong label through.
+    const ResultFields base{"-", "2", "1", "6"};
+    for (std::string ResultFields::*field :
+         {&ResultFields::sign, &ResultFields::whole, &ResultFields::numerator,
+          &ResultFields::denominator}) {
+        ResultFields other = base;
+        other.*field += "7";
+        EXPECT_NE(other, base);
+    }
+    EXPECT_EQ(ResultFields(base), base);
+}
 
 TEST(Calculate, WritesTheRecordInOrderUpToAnOverflow) {
     // Given a good calculation, when the next one overflows in the fourth box,
