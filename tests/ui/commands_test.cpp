@@ -3,6 +3,7 @@
 
 #include "recording_boxes.h"
 #include "test_main.h"
+#include "typing.h"
 #include "ui/form1.h"
 
 #include <QInputMethodEvent>
@@ -17,21 +18,6 @@
 using namespace zelvanu;
 
 namespace {
-// QTest::keyClicks knows only ASCII; other characters arrive as key events carrying their text,
-// as a keyboard layout would send them.
-void typeText(QWidget* box, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(box, c.toLatin1());
-            continue;
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-        QApplication::sendEvent(box, &release);
-    }
-}
-
 const QString kEnter = QStringLiteral("数値を入れてください");
 const QString kDenominator = QStringLiteral("分母を１以上の整数にしてください。");
 const QString kErrorTitle = QStringLiteral("エラーメッセージ");
