@@ -209,6 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"prolonged_sound_mark", "ー5", -5}, TextCase{"fullwidth_full_stop", "1．5", 1.5},
         TextCase{"ideographic_space", "　9", 9}, TextCase{"mixed_width_digits", "1０0", 100},
         TextCase{"other_fullwidth_form_ends_number", "1，2", 1},
+        TextCase{"fullwidth_letter_ends_number", "1Ａ", 1},
         TextCase{"other_three_byte_character_ends_number", "1、2", 1},
         TextCase{"four_byte_character_ends_number", "9😀", 9},
         TextCase{"truncated_utf8_is_other", "\xEF\xBC", 0},

@@ -1,6 +1,7 @@
 // The window as designed: every control's place, fonts, texts, focus order, menus and the names a
 // screen reader speaks, driven through real widgets on the offscreen platform.
 
+#include "host/error_report.h"
 #include "host/message_boxes.h"
 #include "recording_boxes.h"
 #include "test_main.h"
@@ -21,6 +22,9 @@
 #include <memory>
 
 using namespace zelvanu;
+
+Q_DECLARE_METATYPE(zelvanu::MessageIcon)
+Q_DECLARE_METATYPE(zelvanu::RunTimeError::Kind)
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -263,9 +267,17 @@ private slots:
         QVERIFY(!m_window->isVisible());
     }
 
+    void realMessageBoxShowsTwoLinesAndCloses_data() {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QMessageBox::Icon>("shownIcon");
+        QTest::newRow("information") << MessageIcon::Information << QMessageBox::Information;
+        QTest::newRow("critical") << MessageIcon::Critical << QMessageBox::Critical;
+    }
     void realMessageBoxShowsTwoLinesAndCloses() {
         // Given the real boxes, when a text with a lone carriage return is shown, then the box
         // is modal, has only OK, and shows the text as two lines; a timer answers it.
+        QFETCH(MessageIcon, icon);
+        QFETCH(QMessageBox::Icon, shownIcon);
         QString seenText;
         QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
         QString seenTitle;
@@ -276,15 +288,34 @@ private slots:
             seenText = box->text();
             seenIcon = box->icon();
             seenTitle = box->windowTitle();
-            buttons = box->buttons().size();
+            buttons = static_cast<int>(box->buttons().size());
             QTest::keyClick(box, Qt::Key_Return);
         });
         QtMessageBoxes().show(m_window.get(), QStringLiteral("一行目\r二行目"),
-                              QStringLiteral("題"), MessageIcon::Information);
+                              QStringLiteral("題"), icon);
         QCOMPARE(seenText, QStringLiteral("一行目\n二行目"));
-        QCOMPARE(seenIcon, QMessageBox::Information);
+        QCOMPARE(seenIcon, shownIcon);
         QCOMPARE(seenTitle, QStringLiteral("題"));
         QCOMPARE(buttons, 1);
+    }
+
+    void runTimeErrorReportNamesKindAndNumber_data() {
+        QTest::addColumn<RunTimeError::Kind>("kind");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("overflow") << RunTimeError::Kind::Overflow
+                                  << QStringLiteral(
+                                         "実行時エラー '6':\r\rオーバーフローしました。");
+        QTest::newRow("floating point")
+            << RunTimeError::Kind::FloatingPoint
+            << QStringLiteral("実行時エラー '11':\r\r浮動小数点演算でエラーが発生しました。");
+    }
+    void runTimeErrorReportNamesKindAndNumber() {
+        QFETCH(RunTimeError::Kind, kind);
+        QFETCH(QString, expected);
+        reportUnhandledError(*m_boxes, m_window.get(), RunTimeError(kind));
+        QCOMPARE(m_boxes->boxes.size(), 1);
+        QCOMPARE(m_boxes->boxes[0].text, expected);
+        QCOMPARE(m_boxes->boxes[0].icon, MessageIcon::Critical);
     }
 };
 
