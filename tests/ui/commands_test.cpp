@@ -1,10 +1,10 @@
 // The window's commands driven as a user drives them: typing, input-method commits, clicks on
 // the buttons and menu items; the message boxes are recorded instead of shown.
 
-#include "recording_boxes.h"
 #include "test_main.h"
 #include "typing.h"
 #include "ui/form1.h"
+#include "window_under_test.h"
 
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -26,48 +26,42 @@ const QString kErrorTitle = QStringLiteral("エラーメッセージ");
 class TestCommands : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingBoxes> m_boxes;
-    std::unique_ptr<Form1> m_w;
+    std::unique_ptr<WindowUnderTest> m_ui;
 
     // Types the six texts into Text1..Text6 (after emptying them).
     void type(const QStringList& texts) {
-        QLineEdit* boxes[] = {m_w->Text1, m_w->Text2, m_w->Text3,
-                              m_w->Text4, m_w->Text5, m_w->Text6};
+        QLineEdit* boxes[] = {m_ui->window.Text1, m_ui->window.Text2, m_ui->window.Text3,
+                              m_ui->window.Text4, m_ui->window.Text5, m_ui->window.Text6};
         for (int i = 0; i < 6; ++i) {
             boxes[i]->clear();
             typeText(boxes[i], texts.value(i));
         }
     }
-    void calculate() { QTest::mouseClick(m_w->Command1, Qt::LeftButton); }
+    void calculate() { QTest::mouseClick(m_ui->window.Command1, Qt::LeftButton); }
     // Sign, whole, numerator, denominator as shown.
     QStringList shown() const {
-        return {m_w->Label5->text(), m_w->Label6->text(), m_w->Label2->text(), m_w->Label1->text()};
+        return {m_ui->window.Label5->text(), m_ui->window.Label6->text(),
+                m_ui->window.Label2->text(), m_ui->window.Label1->text()};
     }
     static QStringList blank() { return {"", "", "", ""}; }
     QStringList boxTexts() const {
-        return {m_w->Text1->text(), m_w->Text2->text(), m_w->Text3->text(),
-                m_w->Text4->text(), m_w->Text5->text(), m_w->Text6->text()};
+        return {m_ui->window.Text1->text(), m_ui->window.Text2->text(), m_ui->window.Text3->text(),
+                m_ui->window.Text4->text(), m_ui->window.Text5->text(), m_ui->window.Text6->text()};
     }
 
     // Runs the event loop until the window ends it, and returns the exit status.
     int runUntilClosed(const std::function<void()>& quit) {
-        QTimer::singleShot(0, m_w.get(), quit);
+        QTimer::singleShot(0, &m_ui->window, quit);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // guard
         return QApplication::exec();
     }
 
 private slots:
     void init() {
-        m_boxes = std::make_unique<RecordingBoxes>();
-        m_w = std::make_unique<Form1>(*m_boxes);
-        m_w->show();
-        m_w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+        m_ui = std::make_unique<WindowUnderTest>();
+        QVERIFY(m_ui->showActive());
     }
-    void cleanup() {
-        m_w.reset();
-        m_boxes.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void calculateShowsTheSum_data() {
         // Boxes in the order Text1..Text6: denominators, numerators, whole parts.
@@ -100,7 +94,7 @@ private slots:
         type(boxes);
         calculate();
         QCOMPARE(shown(), expected);
-        QVERIFY(m_boxes->boxes.isEmpty());
+        QVERIFY(m_ui->boxes.boxes.isEmpty());
         QCOMPARE(boxTexts(), boxes);
     }
 
@@ -124,10 +118,10 @@ private slots:
         calculate(); // a result first: the message must blank it
         type(boxes);
         calculate();
-        QCOMPARE(m_boxes->boxes.size(), 1);
-        QCOMPARE(m_boxes->boxes[0].text, message);
-        QCOMPARE(m_boxes->boxes[0].title, kErrorTitle);
-        QCOMPARE(m_boxes->boxes[0].icon, MessageIcon::Critical);
+        QCOMPARE(m_ui->boxes.boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.boxes[0].text, message);
+        QCOMPARE(m_ui->boxes.boxes[0].title, kErrorTitle);
+        QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Critical);
         QCOMPARE(shown(), blank());
         QCOMPARE(boxTexts(), boxes);
     }
@@ -138,11 +132,11 @@ private slots:
         type({"200", "200", "1", "1", "", ""}); // the denominators' product overflows
         calculate();
         QCOMPARE(shown(), blank());
-        QCOMPARE(m_boxes->boxes.size(), 1);
-        QCOMPARE(m_boxes->boxes[0].icon, MessageIcon::Critical);
-        QVERIFY(m_boxes->boxes[0].text.contains(QStringLiteral("'6'")));
-        QVERIFY(m_boxes->boxes[0].text.contains(QStringLiteral("オーバーフロー")));
-        QVERIFY(m_w->isVisible());
+        QCOMPARE(m_ui->boxes.boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Critical);
+        QVERIFY(m_ui->boxes.boxes[0].text.contains(QStringLiteral("'6'")));
+        QVERIFY(m_ui->boxes.boxes[0].text.contains(QStringLiteral("オーバーフロー")));
+        QVERIFY(m_ui->window.isVisible());
         type({"20", "30", "1", "1", "", ""});
         calculate();
         QCOMPARE(shown(), (QStringList{"", "", "1", "12"}));
@@ -168,27 +162,27 @@ private slots:
     void clearEmptiesBoxesAndResults() {
         type({"2", "3", "1", "2", "1", "4"});
         calculate();
-        const CalcState before = m_w->calcState();
-        m_w->Text4->setFocus();
-        QTest::keyClick(m_w->Text4, Qt::Key_Tab); // focus now on Text2
+        const CalcState before = m_ui->window.calcState();
+        m_ui->window.Text4->setFocus();
+        QTest::keyClick(m_ui->window.Text4, Qt::Key_Tab); // focus now on Text2
         QWidget* focused = QApplication::focusWidget();
-        m_w->Command2->click();
+        m_ui->window.Command2->click();
         QCOMPARE(boxTexts(), (QStringList{"", "", "", "", "", ""}));
         QCOMPARE(shown(), blank());
-        QCOMPARE(m_w->Label3->text(), QStringLiteral("+"));
-        QCOMPARE(m_w->Label4->text(), QStringLiteral("="));
+        QCOMPARE(m_ui->window.Label3->text(), QStringLiteral("+"));
+        QCOMPARE(m_ui->window.Label4->text(), QStringLiteral("="));
         QCOMPARE(QApplication::focusWidget(), focused);
-        QCOMPARE(m_w->calcState().LcmVal, before.LcmVal);
-        QCOMPARE(m_w->calcState().SumNum, before.SumNum);
+        QCOMPARE(m_ui->window.calcState().LcmVal, before.LcmVal);
+        QCOMPARE(m_ui->window.calcState().SumNum, before.SumNum);
     }
 
     void inputMethodCommitOfFullWidthDigits() {
         // Given a Japanese input method, when it commits full-width digits into the boxes,
         // then they count as the digits they stand for.
         const std::pair<QLineEdit*, QString> commits[] = {
-            {m_w->Text3, QStringLiteral("１")}, {m_w->Text1, QStringLiteral("２")},
-            {m_w->Text4, QStringLiteral("１")}, {m_w->Text2, QStringLiteral("３")},
-            {m_w->Text5, QStringLiteral("ー")},
+            {m_ui->window.Text3, QStringLiteral("１")}, {m_ui->window.Text1, QStringLiteral("２")},
+            {m_ui->window.Text4, QStringLiteral("１")}, {m_ui->window.Text2, QStringLiteral("３")},
+            {m_ui->window.Text5, QStringLiteral("ー")},
         };
         for (const auto& [box, text] : commits) {
             box->setFocus();
@@ -216,11 +210,11 @@ private slots:
     }
 
     void versionMenuShowsTheVersionBox() {
-        m_w->MenVer->trigger();
-        QCOMPARE(m_boxes->boxes.size(), 1);
-        QCOMPARE(m_boxes->boxes[0].text, versionBoxText(2, 0, 0));
-        QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("バージョン情報"));
-        QCOMPARE(m_boxes->boxes[0].icon, MessageIcon::Information);
+        m_ui->window.MenVer->trigger();
+        QCOMPARE(m_ui->boxes.boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.boxes[0].text, versionBoxText(2, 0, 0));
+        QCOMPARE(m_ui->boxes.boxes[0].title, QStringLiteral("バージョン情報"));
+        QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Information);
     }
 
     void quitEndsTheProgram_data() {
@@ -233,15 +227,15 @@ private slots:
         QFETCH(int, how);
         const int status = runUntilClosed([this, how] {
             if (how == 0)
-                QTest::mouseClick(m_w->Command3, Qt::LeftButton);
+                QTest::mouseClick(m_ui->window.Command3, Qt::LeftButton);
             else if (how == 1)
-                m_w->MenEnd->trigger();
+                m_ui->window.MenEnd->trigger();
             else
-                m_w->windowHandle()->close();
+                m_ui->window.windowHandle()->close();
         });
         QCOMPARE(status, 0);
-        QVERIFY(!m_w->isVisible());
-        QVERIFY(m_boxes->boxes.isEmpty()); // no confirmation asked
+        QVERIFY(!m_ui->window.isVisible());
+        QVERIFY(m_ui->boxes.boxes.isEmpty()); // no confirmation asked
     }
 };
 

@@ -3,10 +3,10 @@
 
 #include "host/error_report.h"
 #include "host/message_boxes.h"
-#include "recording_boxes.h"
 #include "test_main.h"
 #include "ui/form1.h"
 #include "ui/fraction_bar.h"
+#include "window_under_test.h"
 
 #include <QAccessible>
 #include <QFontInfo>
@@ -29,11 +29,10 @@ Q_DECLARE_METATYPE(zelvanu::RunTimeError::Kind)
 class TestForm1 : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingBoxes> m_boxes;
-    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<WindowUnderTest> m_ui;
 
     template <typename W = QWidget> W* control(const char* name) {
-        auto* w = m_window->findChild<W*>(QString::fromLatin1(name));
+        auto* w = m_ui->window.findChild<W*>(QString::fromLatin1(name));
         if (!w)
             qFatal("no control named %s", name);
         return w;
@@ -41,16 +40,10 @@ class TestForm1 : public QObject {
 
 private slots:
     void init() {
-        m_boxes = std::make_unique<RecordingBoxes>();
-        m_window = std::make_unique<Form1>(*m_boxes);
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_ui = std::make_unique<WindowUnderTest>();
+        QVERIFY(m_ui->showActive());
     }
-    void cleanup() {
-        m_window.reset();
-        m_boxes.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void geometry_data() {
         // Pixels at 15 twips each, worked out by hand from the design's twips.
@@ -80,15 +73,15 @@ private slots:
         QFETCH(QRect, expected);
         QWidget* w = control(name.toLatin1().constData());
         QCOMPARE(w->geometry(), expected);
-        QCOMPARE(w->parentWidget(), m_window->centralWidget());
+        QCOMPARE(w->parentWidget(), m_ui->window.centralWidget());
     }
 
     void clientAreaIsFixed() {
-        QCOMPARE(m_window->centralWidget()->size(), QSize(432, 190));
-        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-        QVERIFY(m_window->menuBar()->isVisible());
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Zelvanu"));
-        const QIcon icon = m_window->windowIcon();
+        QCOMPARE(m_ui->window.centralWidget()->size(), QSize(432, 190));
+        QCOMPARE(m_ui->window.minimumSize(), m_ui->window.maximumSize());
+        QVERIFY(m_ui->window.menuBar()->isVisible());
+        QCOMPARE(m_ui->window.windowTitle(), QStringLiteral("Zelvanu"));
+        const QIcon icon = m_ui->window.windowIcon();
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.availableSizes().value(0), QSize(32, 32));
     }
@@ -139,7 +132,7 @@ private slots:
         QCOMPARE(control<QPushButton>("Command1")->text(), QStringLiteral("計算"));
         QCOMPARE(control<QPushButton>("Command2")->text(), QStringLiteral("消す"));
         QCOMPARE(control<QPushButton>("Command3")->text(), QStringLiteral("終了"));
-        QCOMPARE(m_window->findChildren<FractionBar*>().size(), 3);
+        QCOMPARE(m_ui->window.findChildren<FractionBar*>().size(), 3);
         QCOMPARE(QApplication::focusWidget(), control("Text5"));
     }
 
@@ -153,12 +146,12 @@ private slots:
     }
 
     void labelsAndBarsRefuseFocus() {
-        for (QLabel* label : m_window->findChildren<QLabel*>()) {
+        for (QLabel* label : m_ui->window.findChildren<QLabel*>()) {
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
             QTest::mouseClick(label, Qt::LeftButton);
             QCOMPARE(QApplication::focusWidget(), control("Text5"));
         }
-        for (FractionBar* bar : m_window->findChildren<FractionBar*>())
+        for (FractionBar* bar : m_ui->window.findChildren<FractionBar*>())
             QCOMPARE(bar->focusPolicy(), Qt::NoFocus);
     }
 
@@ -172,9 +165,9 @@ private slots:
                 QTest::keyClick(control(box), key);
         QVERIFY(control<QLabel>("Label1")->text().isEmpty());
         QVERIFY(control<QLabel>("Label2")->text().isEmpty());
-        QVERIFY(m_boxes->boxes.isEmpty());
-        QVERIFY(m_window->isVisible());
-        for (QPushButton* button : m_window->findChildren<QPushButton*>())
+        QVERIFY(m_ui->boxes.boxes.isEmpty());
+        QVERIFY(m_ui->window.isVisible());
+        for (QPushButton* button : m_ui->window.findChildren<QPushButton*>())
             QVERIFY(!button->isDefault() && !button->autoDefault());
     }
 
@@ -199,7 +192,7 @@ private slots:
         QFETCH(QString, menuTitle);
         QFETCH(QString, itemName);
         QFETCH(QString, itemText);
-        const QList<QAction*> bar = m_window->menuBar()->actions();
+        const QList<QAction*> bar = m_ui->window.menuBar()->actions();
         QCOMPARE(bar.size(), 2);
         QMenu* menu = bar.at(index)->menu();
         QVERIFY(menu);
@@ -261,10 +254,10 @@ private slots:
     }
 
     void closingEndsTheEventLoop() {
-        QTimer::singleShot(0, m_window.get(), [this] { m_window->windowHandle()->close(); });
+        QTimer::singleShot(0, &m_ui->window, [this] { m_ui->window.windowHandle()->close(); });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // guard
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_ui->window.isVisible());
     }
 
     void realMessageBoxShowsTwoLinesAndCloses_data() {
@@ -291,8 +284,8 @@ private slots:
             buttons = static_cast<int>(box->buttons().size());
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QtMessageBoxes().show(m_window.get(), QStringLiteral("一行目\r二行目"),
-                              QStringLiteral("題"), icon);
+        QtMessageBoxes().show(&m_ui->window, QStringLiteral("一行目\r二行目"), QStringLiteral("題"),
+                              icon);
         QCOMPARE(seenText, QStringLiteral("一行目\n二行目"));
         QCOMPARE(seenIcon, shownIcon);
         QCOMPARE(seenTitle, QStringLiteral("題"));
@@ -312,10 +305,10 @@ private slots:
     void runTimeErrorReportNamesKindAndNumber() {
         QFETCH(RunTimeError::Kind, kind);
         QFETCH(QString, expected);
-        reportUnhandledError(*m_boxes, m_window.get(), RunTimeError(kind));
-        QCOMPARE(m_boxes->boxes.size(), 1);
-        QCOMPARE(m_boxes->boxes[0].text, expected);
-        QCOMPARE(m_boxes->boxes[0].icon, MessageIcon::Critical);
+        reportUnhandledError(m_ui->boxes, &m_ui->window, RunTimeError(kind));
+        QCOMPARE(m_ui->boxes.boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.boxes[0].text, expected);
+        QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Critical);
     }
 };
 

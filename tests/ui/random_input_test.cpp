@@ -4,10 +4,10 @@
 // gives a message or a fault; nothing may crash. Set ZELVANU_RANDOM_SEED to try other sessions.
 
 #include "host/error_report.h"
-#include "recording_boxes.h"
 #include "test_main.h"
 #include "typing.h"
 #include "ui/form1.h"
+#include "window_under_test.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -77,9 +77,10 @@ private slots:
         Session session(seedOk ? seed : 20261207u);
         qInfo("seed %u", seedOk ? seed : 20261207u);
 
-        RecordingBoxes boxes;
-        Form1 w(boxes);
-        w.show();
+        WindowUnderTest ui;
+        QVERIFY(ui.showActive());
+        Form1& w = ui.window;
+        RecordingBoxes& boxes = ui.boxes;
         QLineEdit* const texts[] = {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6};
         int calculations = 0, results = 0, messages = 0, faults = 0;
 
