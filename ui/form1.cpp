@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <limits>
+
 // The icon is compiled into this static library; registering it here keeps the linker from
 // dropping it.
 static void registerIcons() {
@@ -135,6 +137,11 @@ void Form1::buildControls(QWidget* client) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
+
+    // Whatever is typed or pasted reaches the calculation whole: the boxes set no length limit
+    // (Qt's default would cut a paste at 32767 characters) and filter nothing.
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6})
+        box->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void Form1::buildMenus() {

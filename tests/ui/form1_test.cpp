@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <limits>
 #include <memory>
 
 using namespace zelvanu;
@@ -123,8 +124,10 @@ private slots:
     }
 
     void startsEmpty() {
-        for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+        for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
             QVERIFY(control<QLineEdit>(box)->text().isEmpty());
+            QCOMPARE(control<QLineEdit>(box)->maxLength(), std::numeric_limits<int>::max());
+        }
         for (const char* label : {"Label1", "Label2", "Label5", "Label6"})
             QVERIFY(control<QLabel>(label)->text().isEmpty());
         QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("+"));

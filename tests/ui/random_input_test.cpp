@@ -95,7 +95,7 @@ private slots:
                 QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
                 if (!pasted.isEmpty()) // pasting nothing leaves the selected text
-                    QCOMPARE(box->text(), pasted.left(box->maxLength()));
+                    QCOMPARE(box->text(), pasted);
                 break;
             }
             case 3: // erase
