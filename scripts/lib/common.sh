@@ -1,11 +1,11 @@
 # Shared by the scripts: installing what is missing, and the package lists.
 # shellcheck shell=bash
 
-# What every build needs: compilers, CMake, the test and benchmark libraries, Qt, the Japanese
+# What every build needs: both compilers, CMake, the test and benchmark libraries, Qt, the Japanese
 # translations of Qt's stock texts, a Japanese font, and Xvfb for the window's tests and
 # start-up benchmark.
 ZELVANU_PACKAGES=(
-    g++ cmake ninja-build
+    g++ clang cmake ninja-build
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
     xvfb xauth x11-utils libx11-dev libxdamage-dev

@@ -39,8 +39,10 @@ inline ResultFields display(Exact v) {
     const std::int64_t num = std::llabs(v.num / g);
     const std::int64_t den = v.den / g;
     ResultFields f;
-    f.sign = v.num < 0 ? "-" : "";
-    f.whole = num / den != 0 || num == 0 ? std::to_string(num / den) : "";
+    if (v.num < 0)
+        f.sign.push_back('-'); // not = "-": g++ 12 warns falsely (-Wrestrict) on that at -O2
+    if (num / den != 0 || num == 0)
+        f.whole = std::to_string(num / den);
     if (num % den != 0) {
         f.numerator = std::to_string(num % den);
         f.denominator = std::to_string(den);
