@@ -12,9 +12,8 @@ namespace zelvanu {
 
 namespace {
 
-// The window was designed with this font, which is absent outside Windows. These families,
-// from Debian's Japanese font packages, draw the same characters with similar metrics.
-const QString kDesignFont = QStringLiteral("ＭＳ Ｐゴシック");
+// Families from Debian's Japanese font packages that stand in for the design font, with the
+// same characters and similar metrics.
 const QStringList kDesignFontStandIns = {
     QStringLiteral("IPAPGothic"),
     QStringLiteral("IPAPゴシック"),
@@ -36,8 +35,8 @@ void prepareApplication(QApplication& app) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
-    QFont::insertSubstitutions(kDesignFont, kDesignFontStandIns);
-    QApplication::setFont(QFont(kDesignFont, 9));
+    QFont::insertSubstitutions(designFontFamily(), kDesignFontStandIns);
+    QApplication::setFont(QFont(designFontFamily(), 9));
 }
 
 } // namespace zelvanu

@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "host/startup.h"
 #include "ui/form1_layout.h"
 #include "ui/fraction_bar.h"
 
@@ -51,7 +52,7 @@ FractionBar* addBar(QWidget* client, std::string_view name) {
 // The "+", "=" and sign labels are drawn in the design font at its own sizes; the other
 // controls use the window's default font.
 QFont designFont(qreal points) {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font(designFontFamily());
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     return font;
