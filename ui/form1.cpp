@@ -5,6 +5,7 @@
 #include "ui/fraction_bar.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -13,11 +14,7 @@
 
 #include <limits>
 
-// The icon is compiled into this static library; registering it here keeps the linker from
-// dropping it.
-static void registerIcons() {
-    Q_INIT_RESOURCE(icons);
-}
+#include "ui/icons/zelvanu.xpm" // defines zelvanu_icon
 
 namespace zelvanu {
 
@@ -63,8 +60,8 @@ QFont designFont(qreal points) {
 Form1::Form1(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxes(boxes) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zelvanu"));
-    registerIcons();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zelvanu.xpm")));
+    // Built from the XPM compiled into the program: no image plug-ins to look up at start-up.
+    setWindowIcon(QIcon(QPixmap(zelvanu_icon)));
 
     auto* client = new QWidget(this);
     client->setFixedSize(layout::twipsToPixels(layout::kClientWidth),
