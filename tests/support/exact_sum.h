@@ -30,7 +30,9 @@ inline Exact operand(std::int64_t den, std::int64_t num, std::int64_t whole, boo
     return {whole * den + num, den};
 }
 
-inline Exact add(Exact a, Exact b) { return {a.num * b.den + b.num * a.den, a.den * b.den}; }
+inline Exact add(Exact a, Exact b) {
+    return {a.num * b.den + b.num * a.den, a.den * b.den};
+}
 
 // The labels for an exact value: sign, whole part ("0" for a zero sum), and the remaining
 // fraction in lowest terms, blank when there is none.
