@@ -31,17 +31,21 @@ QRect pixels(const layout::Bar& b) {
     return {twipsToPixels(b.x1), twipsToPixels(b.y), twipsToPixels(b.x2 - b.x1), 1};
 }
 
+QString objectName(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 template <typename Widget, typename... Args>
 Widget* addControl(QWidget* client, std::string_view name, Args&&... args) {
     auto* w = new Widget(std::forward<Args>(args)..., client);
-    w->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    w->setObjectName(objectName(name));
     w->setGeometry(pixels(layout::boxNamed(name)));
     return w;
 }
 
 FractionBar* addBar(QWidget* client, std::string_view name) {
     auto* bar = new FractionBar(client);
-    bar->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    bar->setObjectName(objectName(name));
     bar->setGeometry(pixels(layout::barNamed(name)));
     return bar;
 }
