@@ -56,6 +56,7 @@ private:
     void buildControls(QWidget* client);
     void buildMenus();
     void connectCommands();
+    void blankResult();
 
     void Command1_Click();
     void Command2_Click();

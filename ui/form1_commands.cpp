@@ -40,9 +40,14 @@ QString versionBoxText(int versionMajor, int versionMinor, int versionRevision) 
         .arg(QStringLiteral("二つの帯分数のたし算　Zelvanu 開発チーム"));
 }
 
-void Form1::Command1_Click() {
+// Denominator, numerator, sign, whole part: the order both calculate and clear blank them in.
+void Form1::blankResult() {
     for (QLabel* result : {Label1, Label2, Label5, Label6})
         result->clear();
+}
+
+void Form1::Command1_Click() {
+    blankResult();
 
     CalcOutcome outcome;
     try {
@@ -68,8 +73,7 @@ void Form1::Command1_Click() {
 void Form1::Command2_Click() {
     for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6})
         box->clear();
-    for (QLabel* result : {Label1, Label2, Label5, Label6})
-        result->clear();
+    blankResult();
 }
 
 void Form1::Command3_Click() {
