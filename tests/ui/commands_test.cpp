@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 
 #include <memory>
 
@@ -47,13 +46,6 @@ class TestCommands : public QObject {
     QStringList boxTexts() const {
         return {m_ui->window.Text1->text(), m_ui->window.Text2->text(), m_ui->window.Text3->text(),
                 m_ui->window.Text4->text(), m_ui->window.Text5->text(), m_ui->window.Text6->text()};
-    }
-
-    // Runs the event loop until the window ends it, and returns the exit status.
-    int runUntilClosed(const std::function<void()>& quit) {
-        QTimer::singleShot(0, &m_ui->window, quit);
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // guard
-        return QApplication::exec();
     }
 
 private slots:
@@ -225,7 +217,7 @@ private slots:
     }
     void quitEndsTheProgram() {
         QFETCH(int, how);
-        const int status = runUntilClosed([this, how] {
+        const int status = m_ui->runUntilClosed([this, how] {
             if (how == 0)
                 QTest::mouseClick(m_ui->window.Command3, Qt::LeftButton);
             else if (how == 1)

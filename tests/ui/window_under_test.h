@@ -4,7 +4,11 @@
 #include "recording_boxes.h"
 #include "ui/form1.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 namespace zelvanu {
 
@@ -16,6 +20,14 @@ struct WindowUnderTest {
         window.show();
         window.activateWindow();
         return QTest::qWaitForWindowActive(&window);
+    }
+
+    // Runs the event loop, does `quit` from inside it, and returns the loop's exit status once
+    // closing the window has ended it; 99 when it never ends (a guard, not a wait).
+    int runUntilClosed(const std::function<void()>& quit) {
+        QTimer::singleShot(0, &window, quit);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+        return QApplication::exec();
     }
 };
 
