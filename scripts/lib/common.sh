@@ -8,7 +8,7 @@ ZELVANU_PACKAGES=(
     g++ clang cmake ninja-build
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
-    xvfb xauth x11-utils libx11-dev libxdamage-dev
+    xvfb xauth libx11-dev libxdamage-dev
 )
 
 # Installs, with apt, those of the given packages that are not installed yet.
@@ -33,4 +33,22 @@ ensure_packages() {
 build_preset() {
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
+}
+
+# Starts a private Xvfb on a free display and returns once it accepts clients; sets
+# XVFB_DISPLAY (":N") and XVFB_PID. Xvfb itself picks the display and reports it on -displayfd,
+# so there is no guessing and no polling.
+start_xvfb() {
+    local ready number
+    ready=$(mktemp -u)
+    mkfifo "$ready"
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$ready" 2>/dev/null &
+    XVFB_PID=$!
+    read -r number <"$ready" || true
+    rm -f "$ready"
+    if [ -z "$number" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    XVFB_DISPLAY=:$number
 }
