@@ -260,20 +260,53 @@ TEST(ResultFields, EqualOnlyWhenEveryFieldIs) {
     EXPECT_EQ(ResultFields(base), base);
 }
 
-TEST(Calculate, WritesTheRecordInOrderUpToAnOverflow) {
-    // Given a good calculation, when the next one overflows in the fourth box,
-    // then the first three boxes' values are stored and the rest keep the earlier values.
+// Given the record of 5 1/2 + 6 1/3, when the next calculation overflows part-way, then the
+// fields written before the overflow hold the new values and the rest keep the old ones.
+struct RecordCase {
+    const char* name;
+    Boxes boxes;
+    CalcState expected;
+};
+void PrintTo(const RecordCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RecordUpToAnOverflow : public testing::TestWithParam<RecordCase> {};
+
+TEST_P(RecordUpToAnOverflow, KeepsTheWriteOrder) {
+    const RecordCase& c = GetParam();
     Calculator calc;
     run(calc, {"2", "3", "1", "1", "5", "6"});
-    EXPECT_THROW(run(calc, {"4", "5", "7", "40000", "8", "9"}), RunTimeError);
+    EXPECT_THROW(run(calc, c.boxes), RunTimeError);
     const CalcState& s = calc.state();
-    EXPECT_EQ(s.Den1, 4);
-    EXPECT_EQ(s.Den2, 5);
-    EXPECT_EQ(s.Num1, 7);
-    EXPECT_EQ(s.Num2, 1);
-    EXPECT_EQ(s.Whole1, 5);
-    EXPECT_EQ(s.Whole2, 6);
+    const CalcState& e = c.expected;
+    EXPECT_EQ(s.Den1, e.Den1);
+    EXPECT_EQ(s.Den2, e.Den2);
+    EXPECT_EQ(s.Whole1, e.Whole1);
+    EXPECT_EQ(s.Whole2, e.Whole2);
+    EXPECT_EQ(s.Imp1, e.Imp1);
+    EXPECT_EQ(s.Imp2, e.Imp2);
+    EXPECT_EQ(s.SumNum, e.SumNum);
+    EXPECT_EQ(s.Num1, e.Num1);
+    EXPECT_EQ(s.Num2, e.Num2);
+    EXPECT_EQ(s.LcmVal, e.LcmVal);
+    EXPECT_EQ(s.GcdVal, e.GcdVal);
 }
+
+// Before: Den 2 and 3, Whole 5 and 6, Imp 11 and 19, SumNum 71, Num 1 and 1, LcmVal 6, GcdVal 1.
+// Fields in declaration order: Den1, Den2, Whole1, Whole2, Imp1, Imp2, SumNum, Num1, Num2,
+// LcmVal, GcdVal.
+INSTANTIATE_TEST_SUITE_P(Table, RecordUpToAnOverflow,
+                         testing::Values(RecordCase{"in_the_second_numerator",
+                                                    {"4", "5", "7", "40000", "8", "9"},
+                                                    {4, 5, 5, 6, 11, 19, 71, 7, 1, 6, 1}},
+                                         RecordCase{"in_the_first_whole_part",
+                                                    {"4", "5", "7", "8", "40000", "9"},
+                                                    {4, 5, 5, 6, 11, 19, 71, 7, 8, 6, 1}},
+                                         RecordCase{"in_the_first_improper_numerator",
+                                                    {"200", "3", "1", "1", "200", "1"},
+                                                    {200, 3, 200, 1, 11, 19, 71, 1, 1, 6, 1}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Calculate, RecordAfterOneHalfPlusOneThird) {
     Calculator calc;
