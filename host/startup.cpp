@@ -12,13 +12,20 @@ namespace zelvanu {
 
 namespace {
 
-// Families from Debian's Japanese font packages that stand in for the design font, with the
-// same characters and similar metrics.
+// Families from Debian's Japanese font packages that stand in for the two fonts, with the same
+// characters and similar metrics: proportional for the design font, fixed-pitch (half-width
+// Latin and digits) for the default font.
 const QStringList kDesignFontStandIns = {
     QStringLiteral("IPAPGothic"),
     QStringLiteral("IPAPゴシック"),
     QStringLiteral("Noto Sans CJK JP"),
     QStringLiteral("VL PGothic"),
+};
+const QStringList kDefaultFontStandIns = {
+    QStringLiteral("IPAGothic"),
+    QStringLiteral("IPAゴシック"),
+    QStringLiteral("Noto Sans Mono CJK JP"),
+    QStringLiteral("VL Gothic"),
 };
 
 } // namespace
@@ -36,7 +43,8 @@ void prepareApplication(QApplication& app) {
         QApplication::installTranslator(translator);
 
     QFont::insertSubstitutions(designFontFamily(), kDesignFontStandIns);
-    QApplication::setFont(QFont(designFontFamily(), 9));
+    QFont::insertSubstitutions(defaultFontFamily(), kDefaultFontStandIns);
+    QApplication::setFont(QFont(defaultFontFamily(), 9));
 }
 
 } // namespace zelvanu

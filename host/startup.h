@@ -15,6 +15,13 @@ inline QString designFontFamily() {
     return QStringLiteral("ＭＳ Ｐゴシック");
 }
 
+// The window's default font: the fixed-pitch sibling of the design font. Its half-width digits
+// (six pixels at 9 points) let every box show a whole 16-bit value, sign included, where the
+// proportional family's wider digits would scroll the first ones out of sight.
+inline QString defaultFontFamily() {
+    return QStringLiteral("ＭＳ ゴシック");
+}
+
 void prepareApplication(QApplication& app);
 
 } // namespace zelvanu

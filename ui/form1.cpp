@@ -3,6 +3,8 @@
 #include "host/startup.h"
 #include "ui/form1_layout.h"
 #include "ui/fraction_bar.h"
+#include "ui/keyboard_access.h"
+#include "ui/result_label.h"
 
 #include <QFont>
 #include <QIcon>
@@ -64,6 +66,10 @@ QFont designFont(qreal points) {
 Form1::Form1(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxes(boxes) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zelvanu"));
+    // The window keeps its size, so it offers minimise and close but no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     // Built from the XPM compiled into the program: no image plug-ins to look up at start-up.
     setWindowIcon(QIcon(QPixmap(zelvanu_icon)));
 
@@ -74,6 +80,7 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxe
     buildControls(client);
     buildMenus();
     connectCommands();
+    addKeyboardAccess(this, {Command1, Command2, Command3});
 
     // The controls keep their places, so the window keeps its size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -92,11 +99,16 @@ void Form1::buildControls(QWidget* client) {
     Line2 = addBar(client, "Line2");
     Text2 = addControl<QLineEdit>(client, "Text2");
     Label4 = addControl<QLabel>(client, "Label4", QStringLiteral("="));
-    Label5 = addControl<QLabel>(client, "Label5");
-    Label6 = addControl<QLabel>(client, "Label6");
-    Label2 = addControl<QLabel>(client, "Label2");
+    m_answer = new QLabel(client); // under the result labels, which it spans
+    m_answer->setObjectName(QStringLiteral("answer"));
+    m_answer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label5 = addControl<ResultLabel>(client, "Label5", QStringLiteral("答えの符号"));
+    Label6 = addControl<ResultLabel>(client, "Label6", QStringLiteral("答えの整数部分"));
+    Label2 = addControl<ResultLabel>(client, "Label2", QStringLiteral("答えの分子"));
     Line3 = addBar(client, "Line3");
-    Label1 = addControl<QLabel>(client, "Label1");
+    Label1 = addControl<ResultLabel>(client, "Label1", QStringLiteral("答えの分母"));
+    m_answer->setGeometry(Label5->geometry() | Label6->geometry() | Label2->geometry() |
+                          Label1->geometry());
     Command3 = addControl<QPushButton>(client, "Command3", QStringLiteral("終了"));
     Command2 = addControl<QPushButton>(client, "Command2", QStringLiteral("消す"));
     Command1 = addControl<QPushButton>(client, "Command1", QStringLiteral("計算"));
@@ -111,7 +123,8 @@ void Form1::buildControls(QWidget* client) {
     for (QLabel* label : {Label5, Label2, Label1})
         label->setAlignment(Qt::AlignCenter);
 
-    // What a screen reader says for each box and result; the buttons speak their captions.
+    // What a screen reader says for each box and sign; the result labels name themselves and
+    // the buttons speak their captions.
     const std::pair<QWidget*, QString> spoken[] = {
         {Text5, QStringLiteral("1つ目の数の整数部分")},
         {Text3, QStringLiteral("1つ目の数の分子")},
@@ -121,10 +134,6 @@ void Form1::buildControls(QWidget* client) {
         {Text2, QStringLiteral("2つ目の数の分母")},
         {Label3, QStringLiteral("たす")},
         {Label4, QStringLiteral("イコール")},
-        {Label5, QStringLiteral("答えの符号")},
-        {Label6, QStringLiteral("答えの整数部分")},
-        {Label2, QStringLiteral("答えの分子")},
-        {Label1, QStringLiteral("答えの分母")},
     };
     for (const auto& [widget, name] : spoken)
         widget->setAccessibleName(name);
@@ -141,9 +150,14 @@ void Form1::buildControls(QWidget* client) {
     }
 
     // Whatever is typed or pasted reaches the calculation whole: the boxes set no length limit
-    // (Qt's default would cut a paste at 32767 characters) and filter nothing.
-    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6})
+    // (Qt's default would cut a paste at 32767 characters) and filter nothing. The negative
+    // margins take back the two pixels a side that Qt keeps inside the frame, so a whole-part
+    // box shows -32768 and a fraction box 32767 in full instead of scrolling their first digits
+    // out of sight.
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6}) {
         box->setMaxLength(std::numeric_limits<int>::max());
+        box->setTextMargins(-2, 0, -2, 0);
+    }
 }
 
 void Form1::buildMenus() {

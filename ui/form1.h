@@ -5,6 +5,7 @@
 // itself decides nothing about the arithmetic. Closing it ends the program.
 
 #include "kernel/calculator.h"
+#include "ui/result_label.h"
 
 #include <QMainWindow>
 
@@ -29,18 +30,18 @@ public:
     const CalcState& calcState() const { return m_calculator.state(); }
 
     // The controls, under the names the window was designed with.
-    QLineEdit* Text1; // denominator, first operand
-    QLineEdit* Text2; // denominator, second operand
-    QLineEdit* Text3; // numerator, first operand
-    QLineEdit* Text4; // numerator, second operand
-    QLineEdit* Text5; // whole part, first operand
-    QLineEdit* Text6; // whole part, second operand
-    QLabel* Label1;   // result denominator
-    QLabel* Label2;   // result numerator
-    QLabel* Label3;   // "+"
-    QLabel* Label4;   // "="
-    QLabel* Label5;   // result sign
-    QLabel* Label6;   // result whole part
+    QLineEdit* Text1;    // denominator, first operand
+    QLineEdit* Text2;    // denominator, second operand
+    QLineEdit* Text3;    // numerator, first operand
+    QLineEdit* Text4;    // numerator, second operand
+    QLineEdit* Text5;    // whole part, first operand
+    QLineEdit* Text6;    // whole part, second operand
+    ResultLabel* Label1; // result denominator
+    ResultLabel* Label2; // result numerator
+    QLabel* Label3;      // "+"
+    QLabel* Label4;      // "="
+    ResultLabel* Label5; // result sign
+    ResultLabel* Label6; // result whole part
     FractionBar* Line1;
     FractionBar* Line2;
     FractionBar* Line3;
@@ -57,12 +58,16 @@ private:
     void buildMenus();
     void connectCommands();
     void blankResult();
+    void speakAnswer();
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
     void MenEnd_Click();
     void MenVer_Click();
+
+    // Shows nothing; a screen reader reads the whole answer from its name in one step.
+    QLabel* m_answer;
 
     Calculator m_calculator;
     MessageBoxes& m_boxes;

@@ -6,6 +6,7 @@
 #include "host/error_report.h"
 #include "host/message_boxes.h"
 #include "host/program_version.h"
+#include "ui/result_label.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +26,9 @@ QString qt(const std::string& text) {
 }
 
 // Writes the text unless it is blank; the labels were blanked before the calculation.
-void showIfSet(QLabel* label, const std::string& text) {
+void showIfSet(ResultLabel* label, const std::string& text) {
     if (!text.empty())
-        label->setText(qt(text));
+        label->setResult(qt(text));
 }
 
 } // namespace
@@ -42,8 +43,14 @@ QString versionBoxText(int versionMajor, int versionMinor, int versionRevision) 
 
 // Denominator, numerator, sign, whole part: the order both calculate and clear blank them in.
 void Form1::blankResult() {
-    for (QLabel* result : {Label1, Label2, Label5, Label6})
-        result->clear();
+    for (ResultLabel* result : {Label1, Label2, Label5, Label6})
+        result->setResult({});
+    speakAnswer();
+}
+
+void Form1::speakAnswer() {
+    m_answer->setAccessibleName(
+        spokenAnswer(Label5->text(), Label6->text(), Label2->text(), Label1->text()));
 }
 
 void Form1::Command1_Click() {
@@ -68,6 +75,7 @@ void Form1::Command1_Click() {
     showIfSet(Label5, fields.sign);
     showIfSet(Label1, fields.denominator);
     showIfSet(Label2, fields.numerator);
+    speakAnswer();
 }
 
 void Form1::Command2_Click() {

@@ -85,6 +85,118 @@ private slots:
         const QIcon icon = m_ui->window.windowIcon();
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.availableSizes().value(0), QSize(32, 32));
+        // A window that cannot grow offers no maximise button.
+        const Qt::WindowFlags flags = m_ui->window.windowFlags();
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    }
+
+    void boxesShowTheWidestValuesWhole_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        for (const char* whole : {"Text5", "Text6"})
+            for (const char* value : {"-32768", "32767"})
+                QTest::addRow("%s %s", whole, value) << whole << value;
+        for (const char* fraction : {"Text3", "Text1", "Text4", "Text2"})
+            for (const char* value : {"32767", "9999", "-999"})
+                QTest::addRow("%s %s", fraction, value) << fraction << value;
+    }
+    void boxesShowTheWidestValuesWhole() {
+        // Given the value typed into the box with the caret after it, then the box has not
+        // scrolled: from the caret at the start to the caret at the end lies the whole text,
+        // as wide as the real font draws it.
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        auto* box = control<QLineEdit>(name.toLatin1().constData());
+        QCOMPARE(QFontInfo(box->font()).family(), QStringLiteral("IPAGothic"));
+        box->setFocus();
+        QTest::keyClicks(box, value);
+        const auto caretX = [box] {
+            box->repaint(); // the box scrolls its text when it paints
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        };
+        const int end = caretX();
+        QTest::keyClick(box, Qt::Key_Home);
+        QCOMPARE(end - caretX(), box->fontMetrics().horizontalAdvance(value));
+    }
+
+    void barsAndSignsLeaveInk() {
+        // Given 1 1/2 + 2/3 calculated, when the window is drawn, then each bar and each text
+        // of the sum puts pixels unlike the background where its control sits.
+        m_ui->window.Text5->setText(QStringLiteral("1"));
+        m_ui->window.Text3->setText(QStringLiteral("1"));
+        m_ui->window.Text1->setText(QStringLiteral("2"));
+        m_ui->window.Text4->setText(QStringLiteral("2"));
+        m_ui->window.Text2->setText(QStringLiteral("3"));
+        m_ui->window.Command1->click();
+        QWidget* client = m_ui->window.centralWidget();
+        const QImage image = client->grab().toImage();
+        const qreal scale = image.devicePixelRatio();
+        const QRgb background = client->palette().color(QPalette::Window).rgb();
+        for (const char* name :
+             {"Line1", "Line2", "Line3", "Label3", "Label4", "Label6", "Label2", "Label1"}) {
+            const QRect r = control(name)->geometry();
+            bool ink = false;
+            for (int y = r.top(); y <= r.bottom() && !ink; ++y)
+                for (int x = r.left(); x <= r.right() && !ink; ++x)
+                    ink = image.pixel(QPoint(x, y) * scale) != background;
+            QVERIFY2(ink, name);
+        }
+    }
+
+    void f10AndAltLeadIntoTheMenus_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("F10") << Qt::Key_F10;
+        QTest::newRow("Alt") << Qt::Key_Alt;
+    }
+    void f10AndAltLeadIntoTheMenus() {
+        QFETCH(Qt::Key, key);
+        QMenuBar* bar = m_ui->window.menuBar();
+        QTest::keyClick(control("Text5"), key);
+        QCOMPARE(QApplication::focusWidget(), bar);
+        QCOMPARE(bar->activeAction(), m_ui->window.MewnFile->menuAction());
+        QVERIFY(!m_ui->window.MewnFile->isVisible()); // selected, not yet open
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(bar->activeAction(), m_ui->window.MenHelp->menuAction());
+        QTest::keyClick(bar, Qt::Key_Left);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), control("Text5"));
+        QVERIFY(!bar->activeAction());
+
+        // Down opens the help menu and Enter chooses its item.
+        QTest::keyClick(control("Text5"), key);
+        QTest::keyClick(bar, Qt::Key_Right);
+        QTest::keyClick(bar, Qt::Key_Down);
+        QTRY_VERIFY(m_ui->window.MenHelp->isVisible());
+        QTest::keyClick(m_ui->window.MenHelp, Qt::Key_Return);
+        QTRY_COMPARE(m_ui->boxes.boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.boxes[0].title, QStringLiteral("バージョン情報"));
+    }
+
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("keypad Enter") << Qt::Key_Enter;
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(Qt::Key, key);
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClicks(control("Text3"), "1");
+        QTest::keyClicks(control("Text1"), "2");
+        QTest::keyClicks(control("Text4"), "1");
+        QTest::keyClicks(control("Text2"), "3");
+        QTest::keyClick(control("Text2"), key, modifiers); // a box: nothing
+        QVERIFY(control<QLabel>("Label1")->text().isEmpty());
+        QTest::keyClick(control("Command1"), key, modifiers);
+        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("6"));
+        QTest::keyClick(control("Command2"), key, modifiers);
+        QVERIFY(control<QLineEdit>("Text3")->text().isEmpty());
+        QCOMPARE(m_ui->runUntilClosed([this, key, modifiers] {
+            QTest::keyClick(control("Command3"), key, modifiers);
+        }),
+                 0);
     }
 
     void fonts_data() {
@@ -276,6 +388,7 @@ private slots:
         QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
         QString seenTitle;
         int buttons = 0;
+        int width = 0;
         QTimer::singleShot(0, qApp, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
@@ -283,14 +396,18 @@ private slots:
             seenIcon = box->icon();
             seenTitle = box->windowTitle();
             buttons = static_cast<int>(box->buttons().size());
+            width = box->width();
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QtMessageBoxes().show(&m_ui->window, QStringLiteral("一行目\r二行目"), QStringLiteral("題"),
-                              icon);
+        const QString title = QStringLiteral("エラーメッセージ");
+        QtMessageBoxes().show(&m_ui->window, QStringLiteral("一行目\r二行目"), title, icon);
         QCOMPARE(seenText, QStringLiteral("一行目\n二行目"));
         QCOMPARE(seenIcon, shownIcon);
-        QCOMPARE(seenTitle, QStringLiteral("題"));
+        QCOMPARE(seenTitle, title);
         QCOMPARE(buttons, 1);
+        // Wide enough for the whole title and three title-bar buttons beside it.
+        QVERIFY2(width >= QFontMetrics(QApplication::font()).horizontalAdvance(title) + 3 * 32,
+                 qPrintable(QString::number(width)));
     }
 
     void runTimeErrorReportNamesKindAndNumber_data() {
