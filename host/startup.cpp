@@ -30,9 +30,9 @@ const QStringList kDefaultFontStandIns = {
 
 } // namespace
 
-void prepareApplication(QApplication& app) {
-    QApplication::setApplicationName(QStringLiteral("Zelvanu"));
-    QApplication::setApplicationVersion(QStringLiteral(ZELVANU_VERSION_STRING));
+void prepareCommandLine(QCoreApplication& app) {
+    QCoreApplication::setApplicationName(QStringLiteral("Zelvanu"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZELVANU_VERSION_STRING));
 
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     QLocale::setDefault(japanese);
@@ -40,7 +40,13 @@ void prepareApplication(QApplication& app) {
     auto* translator = new QTranslator(&app);
     if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+        QCoreApplication::installTranslator(translator);
+}
+
+void prepareApplication(QApplication& app) {
+    prepareCommandLine(app);
+    // The window names its desktop entry, so that Wayland compositors and docks find its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZELVANU_APP_ID));
 
     QFont::insertSubstitutions(designFontFamily(), kDesignFontStandIns);
     QFont::insertSubstitutions(defaultFontFamily(), kDefaultFontStandIns);

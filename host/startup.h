@@ -1,11 +1,12 @@
 #pragma once
 // Prepares the application before the window is built: its name and version, Japanese as the
-// locale, Qt's own Japanese texts (context menus, box buttons) and the Japanese fonts the window
-// is designed with. It creates no window and runs no event loop.
+// locale, Qt's own Japanese texts (context menus, box buttons, the command-line help) and the
+// Japanese fonts the window is designed with. It creates no window and runs no event loop.
 
 #include <QString>
 
 class QApplication;
+class QCoreApplication;
 
 namespace zelvanu {
 
@@ -22,6 +23,9 @@ inline QString defaultFontFamily() {
     return QStringLiteral("ＭＳ ゴシック");
 }
 
+// Names and version, the Japanese locale and Qt's Japanese texts: all the command line needs.
+void prepareCommandLine(QCoreApplication& app);
+// The above, then the desktop entry the window belongs to and the fonts.
 void prepareApplication(QApplication& app);
 
 } // namespace zelvanu
