@@ -2,14 +2,27 @@
 # shellcheck shell=bash
 
 # What every build needs: both compilers, CMake, the test and benchmark libraries, Qt, the Japanese
-# translations of Qt's stock texts, a Japanese font, and Xvfb for the window's tests and
-# start-up benchmark.
+# translations of Qt's stock texts, a Japanese font, the icon renderer, Xvfb and a session bus
+# with the accessibility bus for the window's tests and start-up benchmark, and the validators
+# and the Windows resource compiler that check what gets installed.
 ZELVANU_PACKAGES=(
     g++ clang cmake ninja-build
     libgtest-dev libbenchmark-dev
-    qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
-    xvfb xauth libx11-dev libxdamage-dev
+    qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic librsvg2-bin
+    xvfb xauth libx11-dev libxdamage-dev dbus-daemon at-spi2-core
+    desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
+
+# What building the Debian package takes besides its Build-Depends (see package_build_depends).
+ZELVANU_PACKAGE_TOOLS=(build-essential dpkg-dev debhelper lintian)
+
+# The packages debian/control's Build-Depends names, without versions, architectures or build
+# profiles; debhelper-compat is provided by debhelper.
+package_build_depends() {
+    sed -n '/^Build-Depends:/,/^[^ ]/{/^Build-Depends:/s/^[^:]*://;/^[^ ]/d;p}' debian/control |
+        tr ',' '\n' | sed 's/([^)]*)//; s/<[^>]*>//g; s/\[[^]]*\]//; s/[[:space:]]//g' |
+        sed 's/^debhelper-compat$/debhelper/' | grep -v '^$'
+}
 
 # Installs, with apt, those of the given packages that are not installed yet.
 ensure_packages() {
@@ -29,10 +42,12 @@ ensure_packages() {
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds one CMake preset.
+# Configures and builds one CMake preset, or only the given targets of it.
 build_preset() {
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" ${1:+--target "$@"}
 }
 
 # Starts a private Xvfb on a free display and returns once it accepts clients; sets
