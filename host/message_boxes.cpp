@@ -8,18 +8,23 @@
 
 namespace zelvanu {
 
-QString withLineFeeds(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
+namespace {
 
+// The narrowest box whose title a window manager can show whole, in logical pixels.
 int minimumWidthForTitle(const QString& title) {
     // Title bars often use a larger, bold font, and keep room for the window icon and the
     // buttons beside the title.
     constexpr int kTitleBarButtons = 128;
     const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(title);
     return titleWidth * 5 / 4 + kTitleBarButtons;
+}
+
+} // namespace
+
+QString withLineFeeds(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
 }
 
 void QtMessageBoxes::show(QWidget* parent, const QString& text, const QString& title,

@@ -30,7 +30,4 @@ public:
 // feeds, so the box shows the text with each line break made a line feed.
 QString withLineFeeds(QString text);
 
-// The narrowest box whose title a window manager can show whole, in logical pixels.
-int minimumWidthForTitle(const QString& title);
-
 } // namespace zelvanu

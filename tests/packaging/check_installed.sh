@@ -33,10 +33,12 @@ program=$root/usr/bin/zelvanu
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
 [ "$(run --version)" = "Zelvanu $version" ] || fail "--version says '$(run --version)'"
 help=$(run --help) || fail "--help exits with $?"
+for option in -h --help -v --version; do
+    printf '%s\n' "$help" | grep -q -- "$option" || fail "--help does not name $option"
+done
 for page in "$share/man/man1/zelvanu.1" "$share/man/ja/man1/zelvanu.1"; do
     [ -f "$page" ] || fail "no $page"
     for option in -h --help -v --version; do
-        printf '%s\n' "$help" | grep -q -- "$option" || fail "--help does not name $option"
         grep -q -- "$(printf '%s' "$option" | sed 's/-/\\\\-/g')" "$page" 2>/dev/null ||
             fail "$page does not name $option"
     done
