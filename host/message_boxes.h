@@ -3,13 +3,13 @@
 // MessageBoxes interface so that tests can record boxes instead of blocking on them. This layer
 // decides nothing about what a box says.
 
+#include "form/form_window.h"
+
 #include <QString>
 
 class QWidget;
 
 namespace zelvanu {
-
-enum class MessageIcon { Critical, Information };
 
 class MessageBoxes {
 public:

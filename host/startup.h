@@ -3,6 +3,8 @@
 // locale, Qt's own Japanese texts (context menus, box buttons, the command-line help) and the
 // Japanese fonts the window is designed with. It creates no window and runs no event loop.
 
+#include "form/form1_layout.h"
+
 #include <QString>
 
 class QApplication;
@@ -13,7 +15,8 @@ namespace zelvanu {
 // The font family the window was designed with. It is absent outside Windows, so
 // prepareApplication maps it onto installed Japanese fonts that draw the same characters.
 inline QString designFontFamily() {
-    return QStringLiteral("ＭＳ Ｐゴシック");
+    return QString::fromUtf8(layout::kDesignFontFamily.data(),
+                             static_cast<qsizetype>(layout::kDesignFontFamily.size()));
 }
 
 // The window's default font: the fixed-pitch sibling of the design font. Its half-width digits

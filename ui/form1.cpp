@@ -1,7 +1,7 @@
 #include "ui/form1.h"
 
+#include "form/form1_layout.h"
 #include "host/startup.h"
-#include "ui/form1_layout.h"
 #include "ui/fraction_bar.h"
 #include "ui/keyboard_access.h"
 #include "ui/result_label.h"
@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <limits>
+#include <type_traits>
 
 #include "ui/icons/zelvanu.xpm" // defines zelvanu_icon
 
@@ -33,23 +34,8 @@ QRect pixels(const layout::Bar& b) {
     return {twipsToPixels(b.x1), twipsToPixels(b.y), twipsToPixels(b.x2 - b.x1), 1};
 }
 
-QString objectName(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-template <typename Widget, typename... Args>
-Widget* addControl(QWidget* client, std::string_view name, Args&&... args) {
-    auto* w = new Widget(std::forward<Args>(args)..., client);
-    w->setObjectName(objectName(name));
-    w->setGeometry(pixels(layout::boxNamed(name)));
-    return w;
-}
-
-FractionBar* addBar(QWidget* client, std::string_view name) {
-    auto* bar = new FractionBar(client);
-    bar->setObjectName(objectName(name));
-    bar->setGeometry(pixels(layout::barNamed(name)));
-    return bar;
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The "+", "=" and sign labels are drawn in the design font at its own sizes; the other
@@ -61,11 +47,52 @@ QFont designFont(qreal points) {
     return font;
 }
 
+Qt::Alignment alignment(layout::Align align) {
+    switch (align) {
+    case layout::Align::Center:
+        return Qt::AlignCenter;
+    case layout::Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case layout::Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// A control as the layout describes it: place, caption, font, alignment and spoken name.
+template <typename Widget> Widget* addControl(QWidget* client, std::string_view name) {
+    const layout::Box& box = layout::boxNamed(name);
+    Widget* w;
+    if constexpr (std::is_same_v<Widget, ResultLabel>)
+        w = new ResultLabel(qt(box.spokenName), client);
+    else
+        w = new Widget(client);
+    w->setObjectName(qt(name));
+    w->setGeometry(pixels(box));
+    if constexpr (std::is_same_v<Widget, QLabel> || std::is_same_v<Widget, ResultLabel>)
+        w->setAlignment(alignment(box.align));
+    if constexpr (!std::is_same_v<Widget, QLineEdit>)
+        w->setText(qt(box.caption));
+    if constexpr (!std::is_same_v<Widget, ResultLabel>)
+        if (!box.spokenName.empty())
+            w->setAccessibleName(qt(box.spokenName));
+    if (box.designFontPoints > 0)
+        w->setFont(designFont(box.designFontPoints));
+    return w;
+}
+
+FractionBar* addBar(QWidget* client, std::string_view name) {
+    auto* bar = new FractionBar(client);
+    bar->setObjectName(qt(name));
+    bar->setGeometry(pixels(layout::barNamed(name)));
+    return bar;
+}
+
 } // namespace
 
 Form1::Form1(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxes(boxes) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zelvanu"));
+    setWindowTitle(qt(layout::kWindowTitle));
     // The window keeps its size, so it offers minimise and close but no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -93,57 +120,29 @@ void Form1::buildControls(QWidget* client) {
     Text3 = addControl<QLineEdit>(client, "Text3");
     Line1 = addBar(client, "Line1");
     Text1 = addControl<QLineEdit>(client, "Text1");
-    Label3 = addControl<QLabel>(client, "Label3", QStringLiteral("+"));
+    Label3 = addControl<QLabel>(client, "Label3");
     Text6 = addControl<QLineEdit>(client, "Text6");
     Text4 = addControl<QLineEdit>(client, "Text4");
     Line2 = addBar(client, "Line2");
     Text2 = addControl<QLineEdit>(client, "Text2");
-    Label4 = addControl<QLabel>(client, "Label4", QStringLiteral("="));
+    Label4 = addControl<QLabel>(client, "Label4");
     m_answer = new QLabel(client); // under the result labels, which it spans
     m_answer->setObjectName(QStringLiteral("answer"));
     m_answer->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label5 = addControl<ResultLabel>(client, "Label5", QStringLiteral("答えの符号"));
-    Label6 = addControl<ResultLabel>(client, "Label6", QStringLiteral("答えの整数部分"));
-    Label2 = addControl<ResultLabel>(client, "Label2", QStringLiteral("答えの分子"));
+    Label5 = addControl<ResultLabel>(client, "Label5");
+    Label6 = addControl<ResultLabel>(client, "Label6");
+    Label2 = addControl<ResultLabel>(client, "Label2");
     Line3 = addBar(client, "Line3");
-    Label1 = addControl<ResultLabel>(client, "Label1", QStringLiteral("答えの分母"));
+    Label1 = addControl<ResultLabel>(client, "Label1");
     m_answer->setGeometry(Label5->geometry() | Label6->geometry() | Label2->geometry() |
                           Label1->geometry());
-    Command3 = addControl<QPushButton>(client, "Command3", QStringLiteral("終了"));
-    Command2 = addControl<QPushButton>(client, "Command2", QStringLiteral("消す"));
-    Command1 = addControl<QPushButton>(client, "Command1", QStringLiteral("計算"));
+    Command3 = addControl<QPushButton>(client, "Command3");
+    Command2 = addControl<QPushButton>(client, "Command2");
+    Command1 = addControl<QPushButton>(client, "Command1");
 
-    Label3->setFont(designFont(24));
-    Label4->setFont(designFont(24));
-    Label5->setFont(designFont(21.75));
-
-    // The result reads like the operands: the whole part beside the bar, numerator and
-    // denominator centred over and under it.
-    Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QLabel* label : {Label5, Label2, Label1})
-        label->setAlignment(Qt::AlignCenter);
-
-    // What a screen reader says for each box and sign; the result labels name themselves and
-    // the buttons speak their captions.
-    const std::pair<QWidget*, QString> spoken[] = {
-        {Text5, QStringLiteral("1つ目の数の整数部分")},
-        {Text3, QStringLiteral("1つ目の数の分子")},
-        {Text1, QStringLiteral("1つ目の数の分母")},
-        {Text6, QStringLiteral("2つ目の数の整数部分")},
-        {Text4, QStringLiteral("2つ目の数の分子")},
-        {Text2, QStringLiteral("2つ目の数の分母")},
-        {Label3, QStringLiteral("たす")},
-        {Label4, QStringLiteral("イコール")},
-    };
-    for (const auto& [widget, name] : spoken)
-        widget->setAccessibleName(name);
-
-    // Tab visits each operand's whole part, numerator and denominator, then quit, clear and
-    // calculate. No button is a default button: Enter in a box does not calculate.
-    QWidget* const tabOrder[] = {Text5, Text3,    Text1,    Text6,   Text4,
-                                 Text2, Command3, Command2, Command1};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (std::size_t i = 1; i < layout::kTabOrder.size(); ++i)
+        setTabOrder(client->findChild<QWidget*>(qt(layout::kTabOrder[i - 1])),
+                    client->findChild<QWidget*>(qt(layout::kTabOrder[i])));
     for (QPushButton* button : {Command1, Command2, Command3}) {
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -161,15 +160,16 @@ void Form1::buildControls(QWidget* client) {
 }
 
 void Form1::buildMenus() {
-    MewnFile = menuBar()->addMenu(QStringLiteral("ファイル"));
-    MewnFile->setObjectName(QStringLiteral("MewnFile"));
-    MenEnd = MewnFile->addAction(QStringLiteral("終了"));
-    MenEnd->setObjectName(QStringLiteral("MenEnd"));
+    const auto& [file, help] = layout::kMenus;
+    MewnFile = menuBar()->addMenu(qt(file.caption));
+    MewnFile->setObjectName(qt(file.name));
+    MenEnd = MewnFile->addAction(qt(file.itemCaption));
+    MenEnd->setObjectName(qt(file.itemName));
 
-    MenHelp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
-    MenHelp->setObjectName(QStringLiteral("MenHelp"));
-    MenVer = MenHelp->addAction(QStringLiteral("バージョン情報"));
-    MenVer->setObjectName(QStringLiteral("MenVer"));
+    MenHelp = menuBar()->addMenu(qt(help.caption));
+    MenHelp->setObjectName(qt(help.name));
+    MenVer = MenHelp->addAction(qt(help.itemCaption));
+    MenVer->setObjectName(qt(help.itemName));
 }
 
 void Form1::connectCommands() {

@@ -1,10 +1,11 @@
 #pragma once
-// The program's only window: two mixed numbers, "+", "=", the result, and the quit, clear and
-// calculate buttons, laid out as the sum is written on paper. Its click handlers read the boxes,
-// ask the Calculator, and write the labels or hand a message to the host's boxes; the window
-// itself decides nothing about the arithmetic. Closing it ends the program.
+// The program's only window on Qt: two mixed numbers, "+", "=", the result, and the quit, clear
+// and calculate buttons, laid out as the sum is written on paper. It builds its controls from the
+// shared layout and hands every click to the shared commands, which read and write it through
+// FormWindow; the window itself decides nothing. Closing it ends the program.
 
-#include "kernel/calculator.h"
+#include "form/form1_commands.h"
+#include "form/form_window.h"
 #include "ui/result_label.h"
 
 #include <QMainWindow>
@@ -20,14 +21,14 @@ namespace zelvanu {
 class FractionBar;
 class MessageBoxes;
 
-class Form1 final : public QMainWindow {
+class Form1 final : public QMainWindow, private FormWindow {
     Q_OBJECT
 
 public:
     // The boxes must outlive the window.
     explicit Form1(MessageBoxes& boxes, QWidget* parent = nullptr);
 
-    const CalcState& calcState() const { return m_calculator.state(); }
+    const CalcState& calcState() const { return m_commands.calcState(); }
 
     // The controls, under the names the window was designed with.
     QLineEdit* Text1;    // denominator, first operand
@@ -57,8 +58,14 @@ private:
     void buildControls(QWidget* client);
     void buildMenus();
     void connectCommands();
-    void blankResult();
-    void speakAnswer();
+
+    // FormWindow
+    std::string text(TextBoxId box) const override;
+    void setText(TextBoxId box, std::string_view text) override;
+    void setCaption(ResultLabelId label, std::string_view text) override;
+    void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void announceAnswer(std::string_view phrase) override;
+    void unload() override;
 
     void Command1_Click();
     void Command2_Click();
@@ -69,11 +76,8 @@ private:
     // Shows nothing; a screen reader reads the whole answer from its name in one step.
     QLabel* m_answer;
 
-    Calculator m_calculator;
     MessageBoxes& m_boxes;
+    Form1Commands m_commands{*this};
 };
-
-// The version box's text: "Zelvanuver" and the version, a carriage return, then the credits.
-QString versionBoxText(int versionMajor, int versionMinor, int versionRevision);
 
 } // namespace zelvanu

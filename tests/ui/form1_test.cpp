@@ -1,7 +1,6 @@
 // The window as designed: every control's place, fonts, texts, focus order, menus and the names a
 // screen reader speaks, driven through real widgets on the offscreen platform.
 
-#include "host/error_report.h"
 #include "host/message_boxes.h"
 #include "test_main.h"
 #include "ui/form1.h"
@@ -408,25 +407,6 @@ private slots:
         // Wide enough for the whole title and three title-bar buttons beside it.
         QVERIFY2(width >= QFontMetrics(QApplication::font()).horizontalAdvance(title) + 3 * 32,
                  qPrintable(QString::number(width)));
-    }
-
-    void runTimeErrorReportNamesKindAndNumber_data() {
-        QTest::addColumn<RunTimeError::Kind>("kind");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("overflow") << RunTimeError::Kind::Overflow
-                                  << QStringLiteral(
-                                         "実行時エラー '6':\r\rオーバーフローしました。");
-        QTest::newRow("floating point")
-            << RunTimeError::Kind::FloatingPoint
-            << QStringLiteral("実行時エラー '11':\r\r浮動小数点演算でエラーが発生しました。");
-    }
-    void runTimeErrorReportNamesKindAndNumber() {
-        QFETCH(RunTimeError::Kind, kind);
-        QFETCH(QString, expected);
-        reportUnhandledError(m_ui->boxes, &m_ui->window, RunTimeError(kind));
-        QCOMPARE(m_ui->boxes.boxes.size(), 1);
-        QCOMPARE(m_ui->boxes.boxes[0].text, expected);
-        QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Critical);
     }
 };
 

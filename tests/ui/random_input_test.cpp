@@ -3,7 +3,7 @@
 // labels must show what a fresh Calculator gives for the boxes' texts, or stay blank when it
 // gives a message or a fault; nothing may crash. Set ZELVANU_RANDOM_SEED to try other sessions.
 
-#include "host/error_report.h"
+#include "form/form1_texts.h"
 #include "test_main.h"
 #include "typing.h"
 #include "ui/form1.h"
@@ -142,7 +142,7 @@ private slots:
                         ++messages;
                     }
                 } catch (const RunTimeError& e) {
-                    expectedBox = runTimeErrorText(e);
+                    expectedBox = QString::fromStdString(runTimeErrorText(e));
                     ++faults;
                 }
                 const QStringList shown{w.Label5->text(), w.Label6->text(), w.Label2->text(),

@@ -1,4 +1,4 @@
-#include "host/program_version.h"
+#include "form/program_version.h"
 
 #include "zelvanu_version.h"
 
