@@ -1,0 +1,29 @@
+# Shared by the Wine scripts: where the private Wine session lives and the environment of every
+# Wine process in it.
+# shellcheck shell=bash
+
+# The session's folder: the prefix, the compiled Japanese locale, the display it runs on.
+ZELVANU_WINE_DIR=${ZELVANU_WINE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/wine}
+
+# What the Windows build and its tests under Wine need.
+ZELVANU_WINDOWS_PACKAGES=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+    wine wine64 fonts-wine fonts-ipafont-gothic libxrender1 libxrandr2 libxi6 libxcursor1
+    libxfixes3 libxinerama1 libxcomposite1 xvfb xauth locales librsvg2-bin icoutils
+    wixl msitools zip unzip
+)
+
+wine_environment() {
+    export WINEPREFIX=$ZELVANU_WINE_DIR/prefix
+    export WINEARCH=win64
+    export WINEDEBUG=${WINEDEBUG:--all}
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # Japanese text needs a Japanese locale; it is compiled into the session's folder.
+    export LOCPATH=$ZELVANU_WINE_DIR/locale
+    export LANG=ja_JP.UTF-8
+    unset LC_ALL
+    if [ -f "$ZELVANU_WINE_DIR/display" ]; then
+        DISPLAY=$(cat "$ZELVANU_WINE_DIR/display")
+        export DISPLAY
+    fi
+}

@@ -1,0 +1,296 @@
+// The Windows window in-process: its layout and fonts at two DPIs, Tab order and keys, menus,
+// and the commands as a user gives them, with the message boxes recorded instead of shown (one
+// real box is closed from a timer).
+
+#include "form/form1_layout.h"
+#include "win/control_ids.h"
+#include "win/dpi.h"
+#include "win/form1.h"
+#include "win/message_boxes.h"
+#include "win/wide_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zelvanu::win {
+namespace {
+
+struct RecordedBox {
+    std::wstring text, title;
+    MessageIcon icon;
+};
+
+class RecordingBoxes final : public MessageBoxes {
+public:
+    void show(HWND, const std::wstring& text, const std::wstring& title,
+              MessageIcon icon) override {
+        boxes.push_back({text, title, icon});
+    }
+    std::vector<RecordedBox> boxes;
+};
+
+class Window : public testing::Test {
+protected:
+    void SetUp() override {
+        form.show(SW_SHOWNORMAL);
+        SetForegroundWindow(form.hwnd());
+        pump();
+    }
+
+    // Delivers what is queued the way the program's loop does; notes the end of the loop.
+    void pump() {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                quitStatus = static_cast<int>(msg.wParam);
+                continue;
+            }
+            if (!form.preTranslate(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+    }
+
+    void press(HWND target, WPARAM key) {
+        PostMessageW(target, WM_KEYDOWN, key, 1);
+        PostMessageW(target, WM_KEYUP, key, 1 | (3u << 30));
+        pump();
+    }
+
+    HWND at(std::string_view name) { return form.control(name); }
+    std::wstring textOf(HWND hwnd) {
+        wchar_t buffer[256] = {};
+        GetWindowTextW(hwnd, buffer, 256);
+        return buffer;
+    }
+    void type(std::string_view box, const wchar_t* text) { SetWindowTextW(at(box), text); }
+    void click(std::string_view button) {
+        SendMessageW(at(button), BM_CLICK, 0, 0);
+        pump();
+    }
+    // Sign, whole part, numerator, denominator, as shown.
+    std::vector<std::wstring> result() {
+        return {textOf(at("Label5")), textOf(at("Label6")), textOf(at("Label2")),
+                textOf(at("Label1"))};
+    }
+
+    RecordingBoxes boxes;
+    Form1 form{GetModuleHandleW(nullptr), boxes};
+    int quitStatus = -1;
+};
+
+RECT clientRect(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+LOGFONTW fontOf(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
+}
+
+class Layout : public Window, public testing::WithParamInterface<UINT> {};
+
+TEST_P(Layout, PlacesEveryControlAndFontAtTheDpi) {
+    const UINT dpi = GetParam();
+    if (dpi != form.dpi()) {
+        RECT suggested{10, 10, 600, 400};
+        SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
+    ASSERT_EQ(form.dpi(), dpi);
+    const auto px = [dpi](int twips) {
+        return MulDiv(twips, static_cast<int>(dpi), 1440);
+    };
+    RECT client;
+    GetClientRect(form.hwnd(), &client);
+    EXPECT_EQ(client.right, px(layout::kClientWidth));
+    EXPECT_EQ(client.bottom, px(layout::kClientHeight));
+
+    for (const auto& group : {layout::kTextBoxes, layout::kLabels})
+        for (const layout::Box& box : group) {
+            const RECT r = clientRect(at(box.name));
+            EXPECT_EQ(r.left, px(box.left)) << box.name;
+            EXPECT_EQ(r.top, px(box.top)) << box.name;
+            EXPECT_EQ(r.right, px(box.left + box.width)) << box.name;
+            EXPECT_EQ(r.bottom, px(box.top + box.height)) << box.name;
+            const LOGFONTW font = fontOf(at(box.name));
+            if (box.designFontPoints > 0) {
+                EXPECT_EQ(font.lfHeight, fontHeight(box.designFontPoints, dpi)) << box.name;
+                EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+                EXPECT_EQ(font.lfWeight, FW_NORMAL);
+                EXPECT_FALSE(font.lfItalic || font.lfUnderline || font.lfStrikeOut);
+                EXPECT_EQ(std::wstring(font.lfFaceName), form.fonts().designFamily());
+            }
+        }
+    // 21.75 points stays apart from 22 wherever the DPI tells them apart.
+    EXPECT_EQ(fontOf(at("Label5")).lfHeight, dpi == 144 ? -44 : -29);
+
+    // Every box shows its widest value whole.
+    HDC dc = GetDC(form.hwnd());
+    for (const layout::Box& box : layout::kTextBoxes) {
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(at(box.name), WM_GETFONT, 0, 0)));
+        const bool wholePart = box.name == "Text5" || box.name == "Text6";
+        const std::wstring widest = wholePart ? L"-32768" : L"32767";
+        SIZE size;
+        GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &size);
+        const DWORD margins = static_cast<DWORD>(SendMessageW(at(box.name), EM_GETMARGINS, 0, 0));
+        RECT inside;
+        GetClientRect(at(box.name), &inside);
+        EXPECT_LE(size.cx + LOWORD(margins) + HIWORD(margins), inside.right) << box.name;
+    }
+    ReleaseDC(form.hwnd(), dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, Layout, testing::Values(96u, 144u));
+
+TEST_F(Window, IsAFixedSizeWindowWithTwoMenusWithoutAccessKeys) {
+    const auto style = GetWindowLongPtrW(form.hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_EQ(textOf(form.hwnd()), L"Zelvanu");
+
+    HMENU bar = GetMenu(form.hwnd());
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    const wchar_t* const titles[] = {L"ファイル", L"ヘルプ"};
+    const wchar_t* const items[] = {L"終了", L"バージョン情報"};
+    for (int i = 0; i < 2; ++i) {
+        wchar_t text[64];
+        GetMenuStringW(bar, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, titles[i]);
+        HMENU popup = GetSubMenu(bar, i);
+        ASSERT_EQ(GetMenuItemCount(popup), 1);
+        GetMenuStringW(popup, 0, text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, items[i]);
+    }
+}
+
+TEST_F(Window, TabVisitsBoxesThenButtonsFromTheFirstWholePart) {
+    EXPECT_EQ(GetFocus(), at("Text5"));
+    for (std::size_t i = 1; i <= layout::kTabOrder.size(); ++i) {
+        press(GetFocus(), VK_TAB);
+        EXPECT_EQ(GetFocus(), at(layout::kTabOrder[i % layout::kTabOrder.size()])) << i;
+    }
+}
+
+TEST_F(Window, EnterPressesTheFocusedButtonAndDoesNothingInABox) {
+    type("Text3", L"1");
+    type("Text1", L"2");
+    type("Text4", L"1");
+    type("Text2", L"3");
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        SetFocus(at("Text2"));
+        press(at("Text2"), key);
+        EXPECT_TRUE(IsWindow(form.hwnd()));
+        EXPECT_EQ(result(), (std::vector<std::wstring>{L"", L"", L"", L""}));
+    }
+    SetFocus(at("Command1"));
+    press(at("Command1"), VK_RETURN);
+    EXPECT_EQ(result(), (std::vector<std::wstring>{L"", L"", L"5", L"6"}));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(Window, CalculatesClearsAndReportsAsTheSharedCommandsSay) {
+    type("Text5", L"1");
+    type("Text3", L"１"); // typed full-width through an input method
+    type("Text1", L"2");
+    type("Text4", L"2");
+    type("Text2", L"3");
+    click("Command1");
+    EXPECT_EQ(result(), (std::vector<std::wstring>{L"", L"2", L"1", L"6"}));
+    EXPECT_EQ(textOf(form.answer()), L"答え 2 と 6分の1");
+
+    type("Text4", L"");
+    click("Command1");
+    EXPECT_EQ(result(), (std::vector<std::wstring>{L"", L"", L"", L""}));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, L"数値を入れてください");
+    EXPECT_EQ(boxes.boxes[0].title, L"エラーメッセージ");
+    EXPECT_EQ(boxes.boxes[0].icon, MessageIcon::Critical);
+
+    // Text past the Edit control's default typing limit reaches the calculation whole: an
+    // overflow, reported. (A longer text only takes longer under Wine, whose Edit control lays
+    // out a line in time quadratic in its length.)
+    EXPECT_GT(SendMessageW(at("Text4"), EM_GETLIMITTEXT, 0, 0), 1 << 20);
+    type("Text4", std::wstring(33000, L'9').c_str());
+    click("Command1");
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[1].text, L"実行時エラー '6':\r\rオーバーフローしました。");
+    EXPECT_TRUE(IsWindow(form.hwnd()));
+
+    click("Command2");
+    for (const layout::Box& box : layout::kTextBoxes)
+        EXPECT_EQ(textOf(at(box.name)), L"") << box.name;
+    EXPECT_EQ(result(), (std::vector<std::wstring>{L"", L"", L"", L""}));
+    EXPECT_EQ(textOf(form.answer()), L"");
+
+    SendMessageW(form.hwnd(), WM_COMMAND, kMenVerId, 0);
+    ASSERT_EQ(boxes.boxes.size(), 3u);
+    EXPECT_EQ(boxes.boxes[2].text.rfind(L"Zelvanuver2.0.0\r", 0), 0u);
+    EXPECT_EQ(boxes.boxes[2].title, L"バージョン情報");
+    EXPECT_EQ(boxes.boxes[2].icon, MessageIcon::Information);
+}
+
+class Quit : public Window, public testing::WithParamInterface<int> {};
+
+TEST_P(Quit, EndsTheLoopWithStatusZeroAndAsksNothing) {
+    switch (GetParam()) {
+    case 0:
+        click("Command3");
+        break;
+    case 1:
+        SendMessageW(form.hwnd(), WM_COMMAND, kMenEndId, 0);
+        break;
+    default:
+        SendMessageW(form.hwnd(), WM_CLOSE, 0, 0);
+    }
+    pump();
+    EXPECT_FALSE(IsWindow(form.hwnd()));
+    EXPECT_EQ(quitStatus, 0);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ByButtonMenuAndCloseBox, Quit, testing::Values(0, 1, 2));
+
+// Reads the box the calling thread shows, then presses its OK button.
+std::wstring g_boxText;
+int g_boxButtons = 0;
+void CALLBACK readAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"エラーメッセージ");
+    if (!box || !IsWindowVisible(box))
+        return;
+    KillTimer(nullptr, timer);
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 256);
+    g_boxText = text;
+    g_boxButtons = 0;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t cls[16];
+        GetClassNameW(child, cls, 16);
+        g_boxButtons += std::wstring(cls) == L"Button" && IsWindowVisible(child);
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(SystemMessageBoxes, ShowsALoneCarriageReturnAsALineBreakWithOkOnly) {
+    // A window destroyed by an earlier test left the end of its loop queued; a box would take
+    // it as its own end.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    SetTimer(nullptr, 0, 50, readAndCloseBox);
+    SystemMessageBoxes().show(nullptr, L"一行目\r二行目", L"エラーメッセージ",
+                              MessageIcon::Critical);
+    EXPECT_EQ(g_boxText, L"一行目\r\n二行目");
+    EXPECT_EQ(g_boxButtons, 1);
+}
+
+} // namespace
+} // namespace zelvanu::win

@@ -1,0 +1,28 @@
+# The Windows build's tests. Each runs under Wine in the project's private session (a prefix,
+# the Japanese locale and an X server under build/wine), which the first test starts and the
+# last one ends; every test that runs a Windows program requires it.
+add_test(NAME wine_session_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-session start)
+add_test(NAME wine_session_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-session stop)
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+# The window in-process, with recorded message boxes. Windows that take the focus share one
+# screen: one such test at a time.
+add_executable(win_form1_tests win/form1_test.cpp win/test_main.cpp)
+target_link_libraries(win_form1_tests PRIVATE zelvanu_win GTest::gtest)
+add_test(NAME win_form1_tests COMMAND win_form1_tests)
+
+# The real zelvanu.exe, started, typed into, read and closed from another process.
+add_executable(win_end_to_end win/end_to_end.cpp)
+target_link_libraries(win_end_to_end PRIVATE zelvanu_win)
+target_link_options(win_end_to_end PRIVATE -municode)
+add_test(NAME win_end_to_end COMMAND win_end_to_end $<TARGET_FILE:zelvanu>)
+
+set_tests_properties(win_form1_tests win_end_to_end PROPERTIES
+    FIXTURES_REQUIRED wine RESOURCE_LOCK wine_screen TIMEOUT 120)
+
+# The version record, manifest and icon compiled into the program.
+add_test(NAME windows_version_resource
+         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/packaging/check_windows_resource.sh
+                 ${CMAKE_RC_COMPILER} $<TARGET_FILE:zelvanu> ${PROJECT_VERSION}
+                 ${ZELVANU_VERSION_SHORT})

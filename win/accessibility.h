@@ -1,0 +1,33 @@
+#pragma once
+// What a screen reader learns about the window beyond the standard controls' own names: the
+// spoken names of the boxes, the signs and the result labels (Dynamic Annotation through
+// IAccPropServices), and the answer region, a UI Automation live region that Narrator and NVDA
+// read out whole, without the user moving, each time it is announced. Where the service is
+// missing, the window works the same and only these names are not given.
+
+#include <windows.h>
+
+#include <string>
+
+struct IAccPropServices;
+
+namespace zelvanu::win {
+
+class Accessibility {
+public:
+    Accessibility();
+    ~Accessibility();
+    Accessibility(const Accessibility&) = delete;
+    Accessibility& operator=(const Accessibility&) = delete;
+
+    void setName(HWND control, const std::wstring& name);
+    // Marks the control as a polite live region.
+    void makeLiveRegion(HWND control);
+    // Tells screen readers that the live region changed and should be read again.
+    static void announce(HWND control);
+
+private:
+    IAccPropServices* m_services = nullptr;
+};
+
+} // namespace zelvanu::win

@@ -1,0 +1,178 @@
+#include "win/fonts.h"
+
+#include "form/form1_layout.h"
+#include "win/dpi.h"
+#include "win/wide_text.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace zelvanu::win {
+
+namespace {
+
+// Families that carry the design font's Japanese characters with proportional Latin, in the
+// order a stand-in is preferred: the design family itself, then what Windows ships.
+const wchar_t* const kDesignStandIns[] = {
+    L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"Yu Gothic", L"Meiryo", L"MS UI Gothic",
+};
+
+// Narrow candidates for the default font when the message font is too wide for the boxes: the
+// fixed-pitch sibling of the design font, whose half-width digits are half an em.
+const wchar_t* const kNarrowFamilies[] = {L"ＭＳ ゴシック", L"MS Gothic"};
+
+constexpr double kNarrowPoints = 9;
+
+struct FamilySearch {
+    const std::wstring* wanted;
+    std::wstring found; // the first Japanese proportional family, when none is wanted
+};
+
+int CALLBACK onFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
+    auto* search = reinterpret_cast<FamilySearch*>(data);
+    if (search->wanted) {
+        search->found = font->lfFaceName;
+        return 0;
+    }
+    // Vertical-writing families ("@…") and fixed-pitch ones do not stand in for the design font.
+    if (font->lfFaceName[0] == L'@' || (font->lfPitchAndFamily & 3) == FIXED_PITCH)
+        return 1;
+    search->found = font->lfFaceName;
+    return 0;
+}
+
+std::wstring findFamily(HDC dc, const std::wstring* wanted) {
+    LOGFONTW query{};
+    query.lfCharSet = SHIFTJIS_CHARSET;
+    if (wanted)
+        wcsncpy(query.lfFaceName, wanted->c_str(), LF_FACESIZE - 1);
+    FamilySearch search{wanted, {}};
+    EnumFontFamiliesExW(dc, &query, onFamily, reinterpret_cast<LPARAM>(&search), 0);
+    return search.found;
+}
+
+std::wstring chooseDesignFamily(HDC dc) {
+    const std::wstring design = widen(layout::kDesignFontFamily);
+    if (japaneseFamilyInstalled(dc, design))
+        return design;
+    for (const wchar_t* family : kDesignStandIns)
+        if (japaneseFamilyInstalled(dc, family))
+            return family;
+    const std::wstring any = findFamily(dc, nullptr);
+    return any.empty() ? design : any;
+}
+
+LOGFONTW messageFont(UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+        LOGFONTW fallback{};
+        fallback.lfHeight = fontHeight(kNarrowPoints, dpi);
+        fallback.lfCharSet = DEFAULT_CHARSET;
+        wcscpy(fallback.lfFaceName, L"MS Shell Dlg 2");
+        return fallback;
+    }
+    return metrics.lfMessageFont;
+}
+
+int textWidth(HDC dc, HFONT font, const wchar_t* text) {
+    const HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
+    SelectObject(dc, old);
+    return size.cx;
+}
+
+// Whether every box shows its widest value whole in the font.
+bool boxesShowWidestValues(HDC dc, HFONT font, UINT dpi) {
+    for (const layout::Box& box : layout::kTextBoxes) {
+        const bool wholePart = box.name == "Text5" || box.name == "Text6";
+        const wchar_t* widest = wholePart ? L"-32768" : L"32767";
+        if (textWidth(dc, font, widest) > Fonts::textRoom(box.width, dpi))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool japaneseFamilyInstalled(HDC dc, const std::wstring& family) {
+    return !findFamily(dc, &family).empty();
+}
+
+Fonts::~Fonts() {
+    release();
+}
+
+void Fonts::release() {
+    if (m_default)
+        DeleteObject(m_default);
+    for (const auto& [points, font] : m_design)
+        DeleteObject(font);
+    m_default = nullptr;
+    m_design.clear();
+}
+
+int Fonts::textMargin(UINT dpi) {
+    return MulDiv(1, static_cast<int>(dpi), kDefaultDpi);
+}
+
+int Fonts::textRoom(int boxWidthTwips, UINT dpi) {
+    // The sunken edge on both sides, the margins, and a pixel for the caret.
+    const int edges = 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+    return twipsToPixels(boxWidthTwips, dpi) - edges - 2 * textMargin(dpi) - 1;
+}
+
+HFONT Fonts::designFont(double points) const {
+    for (const auto& [size, font] : m_design)
+        if (size == points)
+            return font;
+    return m_default;
+}
+
+void Fonts::create(HWND window, UINT dpi) {
+    release();
+    HDC dc = GetDC(window);
+    m_designFamily = chooseDesignFamily(dc);
+    for (const layout::Box& label : layout::kLabels) {
+        if (label.designFontPoints <= 0 || designFont(label.designFontPoints) != m_default)
+            continue;
+        LOGFONTW design{};
+        design.lfHeight = fontHeight(label.designFontPoints, dpi);
+        design.lfWeight = FW_NORMAL;
+        design.lfCharSet = SHIFTJIS_CHARSET;
+        design.lfQuality = CLEARTYPE_QUALITY;
+        wcsncpy(design.lfFaceName, m_designFamily.c_str(), LF_FACESIZE - 1);
+        m_design.emplace_back(label.designFontPoints, CreateFontIndirectW(&design));
+    }
+
+    // The message font when it fits; else a narrow family at nine points; else the message font
+    // made smaller, a pixel at a time, until it fits.
+    LOGFONTW chosen = messageFont(dpi);
+    m_default = CreateFontIndirectW(&chosen);
+    if (!boxesShowWidestValues(dc, m_default, dpi)) {
+        bool fits = false;
+        for (const wchar_t* family : kNarrowFamilies) {
+            if (!japaneseFamilyInstalled(dc, family))
+                continue;
+            LOGFONTW narrow{};
+            narrow.lfHeight = fontHeight(kNarrowPoints, dpi);
+            narrow.lfWeight = FW_NORMAL;
+            narrow.lfCharSet = SHIFTJIS_CHARSET;
+            wcsncpy(narrow.lfFaceName, family, LF_FACESIZE - 1);
+            DeleteObject(m_default);
+            m_default = CreateFontIndirectW(&narrow);
+            if ((fits = boxesShowWidestValues(dc, m_default, dpi)))
+                break;
+        }
+        while (!fits && std::abs(chosen.lfHeight) > 6) {
+            chosen.lfHeight += chosen.lfHeight < 0 ? 1 : -1;
+            DeleteObject(m_default);
+            m_default = CreateFontIndirectW(&chosen);
+            fits = boxesShowWidestValues(dc, m_default, dpi);
+        }
+    }
+    ReleaseDC(window, dc);
+}
+
+} // namespace zelvanu::win

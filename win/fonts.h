@@ -1,0 +1,50 @@
+#pragma once
+// The window's fonts at one DPI. The "+", "=" and sign labels use the design font at their own
+// sizes; where that family is not installed (it is an optional feature of non-Japanese Windows),
+// an installed Japanese proportional family stands in, chosen here rather than by the font
+// mapper. Every other control uses the default font: the system's message font, unless a box
+// could then not show its widest value (-32768 in a whole-part box, 32767 in a fraction box)
+// whole, in which case a narrower installed font, or at last a smaller message font, takes its
+// place.
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zelvanu::win {
+
+class Fonts {
+public:
+    Fonts() = default;
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+    ~Fonts();
+
+    // Creates the fonts for the DPI, replacing any earlier ones (the controls must be given the
+    // new ones). `window` is used to measure text.
+    void create(HWND window, UINT dpi);
+
+    HFONT defaultFont() const { return m_default; }
+    // The design font at the size, one of the sizes the layout names.
+    HFONT designFont(double points) const;
+    // The family the design font is drawn in: the design family or its stand-in.
+    const std::wstring& designFamily() const { return m_designFamily; }
+
+    // The room a box leaves for text, and the margins the window gives it, in pixels at the DPI.
+    static int textMargin(UINT dpi);
+    static int textRoom(int boxWidthTwips, UINT dpi);
+
+private:
+    void release();
+
+    HFONT m_default = nullptr;
+    std::vector<std::pair<double, HFONT>> m_design;
+    std::wstring m_designFamily;
+};
+
+// Whether a font family with Japanese characters is installed under this name.
+bool japaneseFamilyInstalled(HDC dc, const std::wstring& family);
+
+} // namespace zelvanu::win

@@ -1,0 +1,311 @@
+#include "win/form1.h"
+
+#include "form/form1_layout.h"
+#include "form/form1_texts.h"
+#include "win/control_ids.h"
+#include "win/dpi.h"
+#include "win/message_boxes.h"
+#include "win/wide_text.h"
+
+#include <algorithm>
+
+namespace zelvanu::win {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZelvanuForm1";
+// A fixed size: minimise and close, no maximise button and no sizing border.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = 0;
+
+bool isTextBox(std::string_view name) {
+    return name.starts_with("Text");
+}
+
+DWORD staticAlignment(layout::Align align) {
+    switch (align) {
+    case layout::Align::Center:
+        return SS_CENTER;
+    case layout::Align::Right:
+        return SS_RIGHT;
+    case layout::Align::Left:
+        break;
+    }
+    return SS_LEFT;
+}
+
+void registerClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc); // a second window in the same process finds it registered
+}
+
+} // namespace
+
+Form1::Form1(HINSTANCE instance, MessageBoxes& boxes) : m_instance(instance), m_boxes(boxes) {
+    registerClass(instance, windowProc);
+    CreateWindowExW(kExStyle, kClassName, widen(layout::kWindowTitle).c_str(), kStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                    instance, this);
+    createMenus();
+    createControls();
+    applyDpi(GetDpiForWindow(m_hwnd), nullptr);
+}
+
+Form1::~Form1() {
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+HWND Form1::control(std::string_view name) const {
+    for (const auto& [controlName, handle] : m_controls)
+        if (controlName == name)
+            return handle;
+    return nullptr;
+}
+
+void Form1::show(int how) {
+    ShowWindow(m_hwnd, how);
+    UpdateWindow(m_hwnd);
+}
+
+void Form1::createMenus() {
+    HMENU bar = CreateMenu();
+    for (const layout::Menu& menu : layout::kMenus) {
+        HMENU popup = CreatePopupMenu();
+        AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(menuItemId(menu.itemName)),
+                    widen(menu.itemCaption).c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widen(menu.caption).c_str());
+    }
+    SetMenu(m_hwnd, bar);
+}
+
+void Form1::createControls() {
+    const auto create = [this](const wchar_t* cls, std::string_view name, DWORD style,
+                               DWORD exStyle, std::string_view caption) {
+        HWND handle = CreateWindowExW(
+            exStyle, cls, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, m_hwnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(name))), m_instance, nullptr);
+        m_controls.emplace_back(name, handle);
+        return handle;
+    };
+    // The controls that take the focus come first, in Tab order: the dialog keys move the
+    // focus in the order of creation.
+    for (std::string_view name : layout::kTabOrder) {
+        if (isTextBox(name)) {
+            // No typing limit: whatever is pasted reaches the calculation whole.
+            HWND box = create(L"EDIT", name, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {});
+            SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
+        } else {
+            create(L"BUTTON", name, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::boxNamed(name).caption);
+        }
+    }
+    for (const layout::Box& label : layout::kLabels)
+        create(L"STATIC", label.name, SS_NOPREFIX | SS_CENTERIMAGE | staticAlignment(label.align),
+               0, label.caption);
+    // Last, so that it lies under the result labels; owner-drawn so that it draws nothing.
+    m_answer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, 0, 0, 0, 0,
+                               m_hwnd, nullptr, m_instance, nullptr);
+
+    for (const auto& group : {layout::kTextBoxes, layout::kLabels})
+        for (const layout::Box& box : group)
+            m_accessibility.setName(control(box.name), widen(box.spokenName));
+    m_accessibility.makeLiveRegion(m_answer);
+    m_lastFocus = control(layout::kTabOrder.front());
+}
+
+void Form1::applyDpi(UINT dpi, const POINT* topLeft) {
+    m_dpi = dpi;
+    const auto px = [dpi](int twips) {
+        return twipsToPixels(twips, dpi);
+    };
+    m_fonts.create(m_hwnd, dpi);
+    const int margin = Fonts::textMargin(dpi);
+    RECT answer{INT_MAX, INT_MAX, 0, 0};
+    for (const auto& [name, handle] : m_controls) {
+        const layout::Box& box = layout::boxNamed(name);
+        const RECT r{px(box.left), px(box.top), px(box.left + box.width), px(box.top + box.height)};
+        MoveWindow(handle, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+        const HFONT font = box.designFontPoints > 0 ? m_fonts.designFont(box.designFontPoints)
+                                                    : m_fonts.defaultFont();
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (isTextBox(name))
+            SendMessageW(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                         MAKELPARAM(margin, margin));
+        if (name.starts_with("Label") && !box.spokenName.empty() && box.caption.empty())
+            UnionRect(&answer, &answer, &r);
+    }
+    MoveWindow(m_answer, answer.left, answer.top, answer.right - answer.left,
+               answer.bottom - answer.top, FALSE);
+
+    // The client area is the designed size exactly; the frame and the menu bar come around it.
+    const SIZE client{px(layout::kClientWidth), px(layout::kClientHeight)};
+    RECT frame{0, 0, client.cx, client.cy};
+    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, dpi);
+    RECT now;
+    GetWindowRect(m_hwnd, &now);
+    const POINT at = topLeft ? *topLeft : POINT{now.left, now.top};
+    SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    SetWindowPos(m_hwnd, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar that wrapped, or a frame drawn otherwise than computed: correct by the rest.
+    RECT got;
+    GetClientRect(m_hwnd, &got);
+    if (got.right != client.cx || got.bottom != client.cy)
+        SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx + client.cx - got.right,
+                     size.cy + client.cy - got.bottom, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void Form1::paintBars(HDC dc) const {
+    const int thickness = std::max(1, MulDiv(1, static_cast<int>(m_dpi), kDefaultDpi));
+    for (const layout::Bar& bar : layout::kBars) {
+        const int y = twipsToPixels(bar.y, m_dpi);
+        const RECT r{twipsToPixels(bar.x1, m_dpi), y, twipsToPixels(bar.x2, m_dpi), y + thickness};
+        FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOWTEXT));
+    }
+}
+
+bool Form1::preTranslate(MSG& msg) {
+    if (!m_hwnd || (msg.hwnd != m_hwnd && !IsChild(m_hwnd, msg.hwnd)))
+        return false;
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
+        // No button is a default button: Enter presses the focused button, as Space does, and
+        // otherwise Enter and Esc do nothing (the dialog keys would send IDOK and IDCANCEL).
+        const bool repeated = (msg.lParam & (1 << 30)) != 0;
+        const bool onButton = std::ranges::any_of(
+            layout::kButtons, [&](const layout::Box& b) { return control(b.name) == msg.hwnd; });
+        if (msg.wParam == VK_RETURN && onButton && !repeated)
+            SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
+    return IsDialogMessageW(m_hwnd, &msg) != FALSE;
+}
+
+int Form1::run() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (preTranslate(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    const LRESULT result = self->handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+    }
+    return result;
+}
+
+LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) // buttons and menu items alike
+            onCommand(LOWORD(wParam));
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(m_hwnd, &ps);
+        paintBars(dc);
+        EndPaint(m_hwnd, &ps);
+        return 0;
+    }
+    case WM_DRAWITEM: // the answer region shows nothing
+        return TRUE;
+    case WM_ACTIVATE:
+        // Back from a message box or another program, the focus returns where the user left it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus && IsChild(m_hwnd, focus))
+                m_lastFocus = focus;
+        } else if (!HIWORD(wParam) && m_lastFocus) {
+            SetFocus(m_lastFocus);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (m_lastFocus)
+            SetFocus(m_lastFocus);
+        return 0;
+    case WM_DPICHANGED: {
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        const POINT at{suggested->left, suggested->top};
+        applyDpi(HIWORD(wParam), &at);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+void Form1::onCommand(int id) {
+    if (id == controlId("Command1"))
+        m_commands.calculate();
+    else if (id == controlId("Command2"))
+        m_commands.clear();
+    else if (id == controlId("Command3") || id == kMenEndId)
+        m_commands.quit();
+    else if (id == kMenVerId)
+        m_commands.showVersion();
+}
+
+std::string Form1::text(TextBoxId box) const {
+    HWND handle = control(nameOf(box));
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
+}
+
+void Form1::setText(TextBoxId box, std::string_view text) {
+    SetWindowTextW(control(nameOf(box)), widen(text).c_str());
+}
+
+void Form1::setCaption(ResultLabelId label, std::string_view text) {
+    const std::string_view name = nameOf(label);
+    SetWindowTextW(control(name), widen(text).c_str());
+    m_accessibility.setName(control(name),
+                            widen(spokenLabel(layout::boxNamed(name).spokenName, text)));
+}
+
+void Form1::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+    m_boxes.show(m_hwnd, widen(text), widen(title), icon);
+}
+
+void Form1::announceAnswer(std::string_view phrase) {
+    const std::wstring spoken = widen(phrase);
+    SetWindowTextW(m_answer, spoken.c_str());
+    m_accessibility.setName(m_answer, spoken);
+    if (!spoken.empty())
+        Accessibility::announce(m_answer);
+}
+
+void Form1::unload() {
+    DestroyWindow(m_hwnd);
+}
+
+} // namespace zelvanu::win

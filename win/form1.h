@@ -1,0 +1,80 @@
+#pragma once
+// The program's only window on Windows: the same design as everywhere, built from the shared
+// layout with standard controls (Edit boxes, Static labels, push buttons, a menu bar), scaled to
+// the DPI of the screen it is on, and rescaled when it moves to another. Every click goes to the
+// shared commands, which read and write the window through FormWindow; the window procedure only
+// dispatches. Destroying the window ends the message loop and so the program.
+
+#include "form/form1_commands.h"
+#include "form/form_window.h"
+#include "win/accessibility.h"
+#include "win/fonts.h"
+
+#include <windows.h>
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zelvanu::win {
+
+class MessageBoxes;
+
+class Form1 final : private FormWindow {
+public:
+    // The boxes must outlive the window. The window is created hidden.
+    Form1(HINSTANCE instance, MessageBoxes& boxes);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    HWND hwnd() const { return m_hwnd; }
+    // The control with the layout's name ("Text5", "Label1", "Command1"), or nullptr.
+    HWND control(std::string_view name) const;
+    HWND answer() const { return m_answer; }
+    UINT dpi() const { return m_dpi; }
+    const Fonts& fonts() const { return m_fonts; }
+    const CalcState& calcState() const { return m_commands.calcState(); }
+
+    void show(int how);
+    // The keys a dialog handles: Tab and Shift+Tab move the focus in the layout's order, Enter
+    // presses the focused button, Enter and Esc in a box do nothing. Call with every message
+    // before dispatching it; true when it was handled here.
+    bool preTranslate(MSG& msg);
+    // Runs the message loop until the window is gone; returns the program's exit status.
+    int run();
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    void createMenus();
+    // Places the window, its controls and fonts for the DPI; `topLeft` keeps the window there.
+    void applyDpi(UINT dpi, const POINT* topLeft);
+    void paintBars(HDC dc) const;
+    void onCommand(int id);
+
+    // FormWindow
+    std::string text(TextBoxId box) const override;
+    void setText(TextBoxId box, std::string_view text) override;
+    void setCaption(ResultLabelId label, std::string_view text) override;
+    void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void announceAnswer(std::string_view phrase) override;
+    void unload() override;
+
+    HINSTANCE m_instance;
+    MessageBoxes& m_boxes;
+    HWND m_hwnd = nullptr;
+    // Below the result labels, spanning them; draws nothing. Its name is the whole answer.
+    HWND m_answer = nullptr;
+    // Where the focus goes back to when the window is activated again.
+    HWND m_lastFocus = nullptr;
+    std::vector<std::pair<std::string_view, HWND>> m_controls; // by layout name
+    UINT m_dpi = 96;
+    Fonts m_fonts;
+    Accessibility m_accessibility;
+    Form1Commands m_commands{*this};
+};
+
+} // namespace zelvanu::win
