@@ -113,14 +113,10 @@ void Fonts::release() {
     m_design.clear();
 }
 
-int Fonts::textMargin(UINT dpi) {
-    return MulDiv(1, static_cast<int>(dpi), kDefaultDpi);
-}
-
 int Fonts::textRoom(int boxWidthTwips, UINT dpi) {
-    // The sunken edge on both sides, the margins, and a pixel for the caret.
-    const int edges = 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
-    return twipsToPixels(boxWidthTwips, dpi) - edges - 2 * textMargin(dpi) - 1;
+    // The border on both sides and a pixel for the caret; the boxes keep no margins.
+    const int borders = 2 * GetSystemMetricsForDpi(SM_CXBORDER, dpi);
+    return twipsToPixels(boxWidthTwips, dpi) - borders - 1;
 }
 
 HFONT Fonts::designFont(double points) const {

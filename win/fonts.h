@@ -32,8 +32,7 @@ public:
     // The family the design font is drawn in: the design family or its stand-in.
     const std::wstring& designFamily() const { return m_designFamily; }
 
-    // The room a box leaves for text, and the margins the window gives it, in pixels at the DPI.
-    static int textMargin(UINT dpi);
+    // The room a box of that width leaves for its text, in pixels at the DPI.
     static int textRoom(int boxWidthTwips, UINT dpi);
 
 private:

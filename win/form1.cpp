@@ -103,7 +103,7 @@ void Form1::createControls() {
     for (std::string_view name : layout::kTabOrder) {
         if (isTextBox(name)) {
             // No typing limit: whatever is pasted reaches the calculation whole.
-            HWND box = create(L"EDIT", name, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {});
+            HWND box = create(L"EDIT", name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 0, {});
             SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
         } else {
             create(L"BUTTON", name, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::boxNamed(name).caption);
@@ -129,7 +129,6 @@ void Form1::applyDpi(UINT dpi, const POINT* topLeft) {
         return twipsToPixels(twips, dpi);
     };
     m_fonts.create(m_hwnd, dpi);
-    const int margin = Fonts::textMargin(dpi);
     RECT answer{INT_MAX, INT_MAX, 0, 0};
     for (const auto& [name, handle] : m_controls) {
         const layout::Box& box = layout::boxNamed(name);
@@ -138,9 +137,10 @@ void Form1::applyDpi(UINT dpi, const POINT* topLeft) {
         const HFONT font = box.designFontPoints > 0 ? m_fonts.designFont(box.designFontPoints)
                                                     : m_fonts.defaultFont();
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        // The boxes are narrow for their widest values: a thin border and no margins leave
+        // room for -32768 and 32767 in the default font.
         if (isTextBox(name))
-            SendMessageW(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                         MAKELPARAM(margin, margin));
+            SendMessageW(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         if (name.starts_with("Label") && !box.spokenName.empty() && box.caption.empty())
             UnionRect(&answer, &answer, &r);
     }

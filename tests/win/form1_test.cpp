@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <string>
 #include <vector>
 
@@ -197,6 +199,31 @@ TEST_F(Window, EnterPressesTheFocusedButtonAndDoesNothingInABox) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+// F10 and Alt alone lead into the menu bar, as Windows does it; a timer sees the menu mode from
+// inside the menu loop and leaves it again.
+bool g_inMenu = false;
+void CALLBACK seeMenuAndLeave(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetCurrentThreadId(), &info);
+    g_inMenu = (info.flags & GUI_INMENUMODE) != 0;
+    EndMenu();
+}
+
+TEST_F(Window, F10AndAltAloneLeadIntoTheMenuBar) {
+    for (WPARAM key : {VK_F10, VK_MENU}) {
+        g_inMenu = false;
+        SetTimer(nullptr, 0, 100, seeMenuAndLeave);
+        // As the keyboard sends them: Alt with the Alt flag, F10 without it.
+        const LPARAM alt = key == VK_MENU ? 1u << 29 : 0;
+        PostMessageW(GetFocus(), WM_SYSKEYDOWN, key, 1 | alt);
+        PostMessageW(GetFocus(), WM_SYSKEYUP, key, 1 | (3u << 30));
+        pump();
+        EXPECT_TRUE(g_inMenu) << key;
+    }
+}
+
 TEST_F(Window, CalculatesClearsAndReportsAsTheSharedCommandsSay) {
     type("Text5", L"1");
     type("Text3", L"１"); // typed full-width through an input method
@@ -236,6 +263,53 @@ TEST_F(Window, CalculatesClearsAndReportsAsTheSharedCommandsSay) {
     EXPECT_EQ(boxes.boxes[2].text.rfind(L"Zelvanuver2.0.0\r", 0), 0u);
     EXPECT_EQ(boxes.boxes[2].title, L"バージョン情報");
     EXPECT_EQ(boxes.boxes[2].icon, MessageIcon::Information);
+}
+
+// What a screen reader is told: one live-region change of the answer region per calculation
+// that shows an answer, and the answer region named with the whole answer.
+int g_liveChanges = 0;
+HWND g_liveRegion = nullptr;
+void CALLBACK onLiveRegion(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD) {
+    ++g_liveChanges;
+    g_liveRegion = hwnd;
+}
+
+std::wstring accessibleName(HWND hwnd) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
+        return L"(none)";
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    object->get_accName(self, &name);
+    std::wstring text = name ? name : L"";
+    SysFreeString(name);
+    object->Release();
+    return text;
+}
+
+TEST_F(Window, AnnouncesTheWholeAnswerOnceAsALiveRegion) {
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        onLiveRegion, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    type("Text6", L"-");
+    type("Text3", L"1");
+    type("Text1", L"2");
+    type("Text4", L"1");
+    type("Text2", L"3");
+    click("Command1");
+    pump();
+    EXPECT_EQ(g_liveChanges, 1);
+    EXPECT_EQ(g_liveRegion, form.answer());
+    EXPECT_EQ(accessibleName(form.answer()), L"答え 6分の1");
+
+    click("Command2");
+    pump();
+    EXPECT_EQ(g_liveChanges, 1); // nothing to say after clearing
+    EXPECT_EQ(accessibleName(form.answer()), L"");
+    UnhookWinEvent(hook);
 }
 
 class Quit : public Window, public testing::WithParamInterface<int> {};
