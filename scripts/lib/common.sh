@@ -4,13 +4,13 @@
 # What every build needs: both compilers, CMake, the test and benchmark libraries, Qt, the Japanese
 # translations of Qt's stock texts, a Japanese font, the icon renderer, Xvfb and a session bus
 # with the accessibility bus for the window's tests and start-up benchmark, and the validators
-# and the Windows resource compiler that check what gets installed.
+# that check what gets installed. What the Windows program needs is in lib/wine.sh.
 ZELVANU_PACKAGES=(
     g++ clang cmake ninja-build
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic librsvg2-bin
     xvfb xauth libx11-dev libxdamage-dev dbus-daemon at-spi2-core
-    desktop-file-utils appstream binutils-mingw-w64-x86-64
+    desktop-file-utils appstream
 )
 
 # What building the Debian package takes besides its Build-Depends (see package_build_depends).

@@ -1,0 +1,70 @@
+#!/bin/sh
+# Checks the Windows packages where users meet them, under Wine in the project's session:
+#   check_windows_packages.sh ZIP MSI LATER_MSI VERSION END_TO_END.exe
+# The zip holds zelvanu.exe (at most 1 MiB, importing system DLLs only), LICENSE.txt and
+# README.txt, and the unzipped program works end to end. The MSI installs per machine with a
+# Start-menu shortcut and an Apps & features entry, and the installed program works end to end;
+# a later version replaces it, this one is then refused, and uninstalling leaves nothing behind.
+set -eu
+zip=$1 msi=$2 later=$3 version=$4 driver=$5
+here=$(cd "$(dirname "$0")/../.." && pwd)
+fail() { echo "FAIL: $*"; exit 1; }
+run() { "$here/scripts/wine-env" "$@" </dev/null; }
+query() { run reg query "$1" 2>/dev/null | iconv -f CP932 -t UTF-8; }
+exists() { run reg query "$1" >/dev/null 2>&1; }
+product_code() { msiinfo export "$1" Property | awk -F '\t' '$1 == "ProductCode" { print $2 }' | tr -d '\r'; }
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+work=$(mktemp -d)
+trap '"$here/scripts/wine-session" stop >/dev/null; rm -rf "$work"' EXIT
+
+# The portable zip.
+[ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "LICENSE.txt README.txt zelvanu.exe " ] ||
+    fail "the zip holds $(unzip -Z1 "$zip" | tr '\n' ' ')"
+unzip -q "$zip" -d "$work/zip"
+size=$(stat -c %s "$work/zip/zelvanu.exe")
+[ "$size" -le 1048576 ] || fail "zelvanu.exe is $size bytes, over 1 MiB"
+dlls=$(x86_64-w64-mingw32-objdump -p "$work/zip/zelvanu.exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
+for dll in $dlls; do
+    case $dll in
+    kernel32.dll | user32.dll | gdi32.dll | ole32.dll | oleaut32.dll | oleacc.dll | msvcrt.dll) ;;
+    *) fail "zelvanu.exe imports $dll, which Windows does not ship" ;;
+    esac
+done
+echo "ok: the zip holds zelvanu.exe ($size bytes; imports $dlls), LICENSE.txt and README.txt"
+
+"$here/scripts/wine-session" start >/dev/null
+run "$driver" "$work/zip/zelvanu.exe" || fail "the unzipped program, end to end"
+
+# The installer.
+run msiexec /i "$msi" /qn || fail "msiexec /i exited $?"
+prefix=$(bash -c '. "$1/scripts/lib/wine.sh" && echo "$ZELVANU_WINE_DIR/prefix"' _ "$here")
+program="$prefix/drive_c/Program Files/Zelvanu/zelvanu.exe"
+[ -f "$program" ] || fail "no $program"
+shortcut=$(find "$prefix/drive_c" -name Zelvanu.lnk | head -n 1)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut"
+code=$(product_code "$msi")
+entry=$(query "$uninstall_key\\$code")
+for expected in "DisplayName    REG_SZ    Zelvanu" "DisplayVersion    REG_SZ    $version" \
+    "Publisher    REG_SZ    Zelvanu Developers"; do
+    printf '%s\n' "$entry" | grep -qF "$expected" || fail "no '$expected' in the Apps & features entry"
+done
+# Apps & features shows the icon the package names (Wine does not copy it into the entry).
+msiinfo export "$msi" Property | grep -q "^ARPPRODUCTICON	zelvanu.ico" || fail "no product icon"
+msiinfo export "$msi" Icon | grep -q "^zelvanu.ico	" || fail "no icon in the package"
+echo "ok: installed into Program Files\\Zelvanu, with ${shortcut#"$prefix/drive_c/"} and an Apps & features entry"
+run "$driver" 'C:\Program Files\Zelvanu\zelvanu.exe' || fail "the installed program, end to end"
+
+# A later version replaces this one; this one is then refused.
+run msiexec /i "$later" /qn || fail "the later version did not install"
+exists "$uninstall_key\\$code" && fail "the later version left this one installed"
+if run msiexec /i "$msi" /qn; then fail "an older version installed over a newer one"; fi
+echo "ok: a later version replaces this one, and this one is then refused"
+
+run msiexec /x "$later" /qn || fail "msiexec /x exited $?"
+[ ! -e "$prefix/drive_c/Program Files/Zelvanu" ] || fail "Program Files\\Zelvanu is left"
+[ -z "$(find "$prefix/drive_c" -name Zelvanu.lnk)" ] || fail "the shortcut is left"
+exists "$uninstall_key\\$(product_code "$later")" && fail "the Apps & features entry is left"
+exists 'HKLM\Software\Zelvanu' && fail "HKLM\\Software\\Zelvanu is left"
+echo "ok: uninstalling removes every file, folder, shortcut and registry key"
+echo "windows packages: all checks passed"
