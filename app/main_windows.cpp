@@ -6,19 +6,9 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    // The screen-reader names go through COM.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    int status;
-    {
-        zelvanu::win::SystemMessageBoxes boxes;
-        zelvanu::win::Form1 window(instance, boxes);
-        window.show(show);
-        status = window.run();
-    }
-    if (SUCCEEDED(com))
-        CoUninitialize();
-    return status;
+    zelvanu::win::SystemMessageBoxes boxes;
+    zelvanu::win::Form1 window(instance, boxes);
+    window.show(show);
+    return window.run();
 }

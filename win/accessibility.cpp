@@ -14,18 +14,47 @@ DEFINE_GUID(kLiveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 
             0x58, 0xeb);
 constexpr LONG kLivePolite = 1;
 
+// COM is loaded when it is first needed rather than with the program: loading its libraries
+// at start would cost more than building the whole window.
+struct Com {
+    HMODULE library = LoadLibraryW(L"ole32.dll");
+    decltype(&CoInitializeEx) initialize = procedure<decltype(&CoInitializeEx)>("CoInitializeEx");
+    decltype(&CoCreateInstance) createInstance =
+        procedure<decltype(&CoCreateInstance)>("CoCreateInstance");
+    decltype(&CoUninitialize) uninitialize = procedure<decltype(&CoUninitialize)>("CoUninitialize");
+
+    template <typename Function> Function procedure(const char* name) const {
+        // Through the generic function pointer type, which any function pointer converts from.
+        using Generic = void (*)();
+        return library ? reinterpret_cast<Function>(
+                             reinterpret_cast<Generic>(GetProcAddress(library, name)))
+                       : nullptr;
+    }
+    bool usable() const { return initialize && createInstance && uninitialize; }
+};
+
+Com& com() {
+    static Com loaded;
+    return loaded;
+}
+
 } // namespace
 
-Accessibility::Accessibility() {
+void Accessibility::start() {
+    if (m_comStarted || !com().usable())
+        return;
+    m_comStarted = SUCCEEDED(com().initialize(nullptr, COINIT_APARTMENTTHREADED));
     void* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, &services)))
+    if (SUCCEEDED(com().createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IAccPropServices, &services)))
         m_services = static_cast<IAccPropServices*>(services);
 }
 
 Accessibility::~Accessibility() {
     if (m_services)
         m_services->Release();
+    if (m_comStarted)
+        com().uninitialize();
 }
 
 void Accessibility::setName(HWND control, const std::wstring& name) {
@@ -37,8 +66,7 @@ void Accessibility::setName(HWND control, const std::wstring& name) {
 void Accessibility::makeLiveRegion(HWND control) {
     if (!m_services)
         return;
-    VARIANT polite;
-    VariantInit(&polite);
+    VARIANT polite{};
     polite.vt = VT_I4;
     polite.lVal = kLivePolite;
     m_services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,

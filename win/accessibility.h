@@ -2,8 +2,10 @@
 // What a screen reader learns about the window beyond the standard controls' own names: the
 // spoken names of the boxes, the signs and the result labels (Dynamic Annotation through
 // IAccPropServices), and the answer region, a UI Automation live region that Narrator and NVDA
-// read out whole, without the user moving, each time it is announced. Where the service is
-// missing, the window works the same and only these names are not given.
+// read out whole, without the user moving, each time it is announced. Starting COM costs more
+// than the rest of the window's start-up, so the window starts this once it has been painted.
+// Until then, and where the service is missing, the window works the same and only these names
+// are not given.
 
 #include <windows.h>
 
@@ -15,11 +17,13 @@ namespace zelvanu::win {
 
 class Accessibility {
 public:
-    Accessibility();
+    Accessibility() = default;
     ~Accessibility();
     Accessibility(const Accessibility&) = delete;
     Accessibility& operator=(const Accessibility&) = delete;
 
+    // Starts COM on this thread and reaches the annotation service.
+    void start();
     void setName(HWND control, const std::wstring& name);
     // Marks the control as a polite live region.
     void makeLiveRegion(HWND control);
@@ -28,6 +32,7 @@ public:
 
 private:
     IAccPropServices* m_services = nullptr;
+    bool m_comStarted = false;
 };
 
 } // namespace zelvanu::win

@@ -23,43 +23,28 @@ const wchar_t* const kNarrowFamilies[] = {L"ＭＳ ゴシック", L"MS Gothic"};
 
 constexpr double kNarrowPoints = 9;
 
-struct FamilySearch {
-    const std::wstring* wanted;
-    std::wstring found; // the first Japanese proportional family, when none is wanted
-};
-
-int CALLBACK onFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
-    auto* search = reinterpret_cast<FamilySearch*>(data);
-    if (search->wanted) {
-        search->found = font->lfFaceName;
-        return 0;
-    }
-    // Vertical-writing families ("@…") and fixed-pitch ones do not stand in for the design font.
-    if (font->lfFaceName[0] == L'@' || (font->lfPitchAndFamily & 3) == FIXED_PITCH)
-        return 1;
-    search->found = font->lfFaceName;
-    return 0;
+int CALLBACK collectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
+    reinterpret_cast<JapaneseFamilies*>(data)->push_back(*font);
+    return 1;
 }
 
-std::wstring findFamily(HDC dc, const std::wstring* wanted) {
-    LOGFONTW query{};
-    query.lfCharSet = SHIFTJIS_CHARSET;
-    if (wanted)
-        wcsncpy(query.lfFaceName, wanted->c_str(), LF_FACESIZE - 1);
-    FamilySearch search{wanted, {}};
-    EnumFontFamiliesExW(dc, &query, onFamily, reinterpret_cast<LPARAM>(&search), 0);
-    return search.found;
+bool contains(const JapaneseFamilies& families, const std::wstring& family) {
+    return std::ranges::any_of(families,
+                               [&](const LOGFONTW& font) { return family == font.lfFaceName; });
 }
 
-std::wstring chooseDesignFamily(HDC dc) {
+std::wstring chooseDesignFamily(const JapaneseFamilies& families) {
     const std::wstring design = widen(layout::kDesignFontFamily);
-    if (japaneseFamilyInstalled(dc, design))
+    if (contains(families, design))
         return design;
     for (const wchar_t* family : kDesignStandIns)
-        if (japaneseFamilyInstalled(dc, family))
+        if (contains(families, family))
             return family;
-    const std::wstring any = findFamily(dc, nullptr);
-    return any.empty() ? design : any;
+    // Any proportional family with Japanese characters; vertical-writing ones ("@…") never.
+    for (const LOGFONTW& font : families)
+        if (font.lfFaceName[0] != L'@' && (font.lfPitchAndFamily & 3) != FIXED_PITCH)
+            return font.lfFaceName;
+    return design;
 }
 
 LOGFONTW messageFont(UINT dpi) {
@@ -96,8 +81,12 @@ bool boxesShowWidestValues(HDC dc, HFONT font, UINT dpi) {
 
 } // namespace
 
-bool japaneseFamilyInstalled(HDC dc, const std::wstring& family) {
-    return !findFamily(dc, &family).empty();
+JapaneseFamilies japaneseFamilies(HDC dc) {
+    LOGFONTW query{};
+    query.lfCharSet = SHIFTJIS_CHARSET;
+    JapaneseFamilies families;
+    EnumFontFamiliesExW(dc, &query, collectFamily, reinterpret_cast<LPARAM>(&families), 0);
+    return families;
 }
 
 Fonts::~Fonts() {
@@ -129,7 +118,8 @@ HFONT Fonts::designFont(double points) const {
 void Fonts::create(HWND window, UINT dpi) {
     release();
     HDC dc = GetDC(window);
-    m_designFamily = chooseDesignFamily(dc);
+    const JapaneseFamilies families = japaneseFamilies(dc);
+    m_designFamily = chooseDesignFamily(families);
     for (const layout::Box& label : layout::kLabels) {
         if (label.designFontPoints <= 0 || designFont(label.designFontPoints) != m_default)
             continue;
@@ -149,7 +139,7 @@ void Fonts::create(HWND window, UINT dpi) {
     if (!boxesShowWidestValues(dc, m_default, dpi)) {
         bool fits = false;
         for (const wchar_t* family : kNarrowFamilies) {
-            if (!japaneseFamilyInstalled(dc, family))
+            if (!contains(families, family))
                 continue;
             LOGFONTW narrow{};
             narrow.lfHeight = fontHeight(kNarrowPoints, dpi);

@@ -43,7 +43,8 @@ private:
     std::wstring m_designFamily;
 };
 
-// Whether a font family with Japanese characters is installed under this name.
-bool japaneseFamilyInstalled(HDC dc, const std::wstring& family);
+// The installed font families with Japanese characters, from one enumeration.
+using JapaneseFamilies = std::vector<LOGFONTW>;
+JapaneseFamilies japaneseFamilies(HDC dc);
 
 } // namespace zelvanu::win

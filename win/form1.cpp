@@ -17,6 +17,16 @@ constexpr wchar_t kClassName[] = L"ZelvanuForm1";
 // A fixed size: minimise and close, no maximise button and no sizing border.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
+// Posted by show(): the window is painted, the rest of the start-up may follow.
+constexpr UINT kShownMessage = WM_APP;
+
+// The window's outer size for a client area of the designed size at the DPI.
+SIZE windowSize(UINT dpi) {
+    RECT frame{0, 0, twipsToPixels(layout::kClientWidth, dpi),
+               twipsToPixels(layout::kClientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
 
 bool isTextBox(std::string_view name) {
     return name.starts_with("Text");
@@ -53,12 +63,16 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
 
 Form1::Form1(HINSTANCE instance, MessageBoxes& boxes) : m_instance(instance), m_boxes(boxes) {
     registerClass(instance, windowProc);
+    // Created at its size on the main screen, so that it need not be resized before it shows.
+    const SIZE size = windowSize(GetDpiForSystem());
     CreateWindowExW(kExStyle, kClassName, widen(layout::kWindowTitle).c_str(), kStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                    instance, this);
+                    CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
+                    this);
+    m_dpi = GetDpiForWindow(m_hwnd);
+    m_fonts.create(m_hwnd, m_dpi);
     createMenus();
     createControls();
-    applyDpi(GetDpiForWindow(m_hwnd), nullptr);
+    fitWindow(nullptr);
 }
 
 Form1::~Form1() {
@@ -76,6 +90,15 @@ HWND Form1::control(std::string_view name) const {
 void Form1::show(int how) {
     ShowWindow(m_hwnd, how);
     UpdateWindow(m_hwnd);
+    PostMessageW(m_hwnd, kShownMessage, 0, 0);
+}
+
+void Form1::describeForScreenReaders() {
+    m_accessibility.start();
+    for (const auto& group : {layout::kTextBoxes, layout::kLabels})
+        for (const layout::Box& box : group)
+            m_accessibility.setName(control(box.name), widen(box.spokenName));
+    m_accessibility.makeLiveRegion(m_answer);
 }
 
 void Form1::createMenus() {
@@ -92,10 +115,13 @@ void Form1::createMenus() {
 void Form1::createControls() {
     const auto create = [this](const wchar_t* cls, std::string_view name, DWORD style,
                                DWORD exStyle, std::string_view caption) {
+        const RECT r = pixels(layout::boxNamed(name));
         HWND handle = CreateWindowExW(
-            exStyle, cls, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, m_hwnd,
+            exStyle, cls, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+            r.right - r.left, r.bottom - r.top, m_hwnd,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(name))), m_instance, nullptr);
         m_controls.emplace_back(name, handle);
+        setFont(name, handle);
         return handle;
     };
     // The controls that take the focus come first, in Tab order: the dialog keys move the
@@ -113,56 +139,75 @@ void Form1::createControls() {
         create(L"STATIC", label.name, SS_NOPREFIX | SS_CENTERIMAGE | staticAlignment(label.align),
                0, label.caption);
     // Last, so that it lies under the result labels; owner-drawn so that it draws nothing.
-    m_answer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, 0, 0, 0, 0,
-                               m_hwnd, nullptr, m_instance, nullptr);
-
-    for (const auto& group : {layout::kTextBoxes, layout::kLabels})
-        for (const layout::Box& box : group)
-            m_accessibility.setName(control(box.name), widen(box.spokenName));
-    m_accessibility.makeLiveRegion(m_answer);
+    const RECT r = answerRect();
+    m_answer =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, m_hwnd, nullptr, m_instance, nullptr);
     m_lastFocus = control(layout::kTabOrder.front());
+}
+
+RECT Form1::pixels(const layout::Box& box) const {
+    const auto px = [this](int twips) {
+        return twipsToPixels(twips, m_dpi);
+    };
+    return {px(box.left), px(box.top), px(box.left + box.width), px(box.top + box.height)};
+}
+
+RECT Form1::answerRect() const {
+    RECT answer{INT_MAX, INT_MAX, 0, 0};
+    for (const layout::Box& label : layout::kLabels)
+        if (label.caption.empty()) { // the result labels
+            const RECT r = pixels(label);
+            UnionRect(&answer, &answer, &r);
+        }
+    return answer;
+}
+
+void Form1::setFont(std::string_view name, HWND control) const {
+    const layout::Box& box = layout::boxNamed(name);
+    const HFONT font =
+        box.designFontPoints > 0 ? m_fonts.designFont(box.designFontPoints) : m_fonts.defaultFont();
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The boxes are narrow for their widest values: a thin border and no margins leave room for
+    // -32768 and 32767 in the default font.
+    if (isTextBox(name))
+        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
 }
 
 void Form1::applyDpi(UINT dpi, const POINT* topLeft) {
     m_dpi = dpi;
-    const auto px = [dpi](int twips) {
-        return twipsToPixels(twips, dpi);
-    };
     m_fonts.create(m_hwnd, dpi);
-    RECT answer{INT_MAX, INT_MAX, 0, 0};
     for (const auto& [name, handle] : m_controls) {
-        const layout::Box& box = layout::boxNamed(name);
-        const RECT r{px(box.left), px(box.top), px(box.left + box.width), px(box.top + box.height)};
+        const RECT r = pixels(layout::boxNamed(name));
         MoveWindow(handle, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
-        const HFONT font = box.designFontPoints > 0 ? m_fonts.designFont(box.designFontPoints)
-                                                    : m_fonts.defaultFont();
-        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        // The boxes are narrow for their widest values: a thin border and no margins leave
-        // room for -32768 and 32767 in the default font.
-        if (isTextBox(name))
-            SendMessageW(handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        if (name.starts_with("Label") && !box.spokenName.empty() && box.caption.empty())
-            UnionRect(&answer, &answer, &r);
+        setFont(name, handle);
     }
+    const RECT answer = answerRect();
     MoveWindow(m_answer, answer.left, answer.top, answer.right - answer.left,
                answer.bottom - answer.top, FALSE);
+    fitWindow(topLeft);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
 
+void Form1::fitWindow(const POINT* topLeft) {
+    const auto px = [this](int twips) {
+        return twipsToPixels(twips, m_dpi);
+    };
     // The client area is the designed size exactly; the frame and the menu bar come around it.
     const SIZE client{px(layout::kClientWidth), px(layout::kClientHeight)};
-    RECT frame{0, 0, client.cx, client.cy};
-    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, dpi);
+    const SIZE size = windowSize(m_dpi);
     RECT now;
     GetWindowRect(m_hwnd, &now);
     const POINT at = topLeft ? *topLeft : POINT{now.left, now.top};
-    SIZE size{frame.right - frame.left, frame.bottom - frame.top};
-    SetWindowPos(m_hwnd, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (at.x != now.left || at.y != now.top || size.cx != now.right - now.left ||
+        size.cy != now.bottom - now.top)
+        SetWindowPos(m_hwnd, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wrapped, or a frame drawn otherwise than computed: correct by the rest.
     RECT got;
     GetClientRect(m_hwnd, &got);
     if (got.right != client.cx || got.bottom != client.cy)
         SetWindowPos(m_hwnd, nullptr, 0, 0, size.cx + client.cx - got.right,
                      size.cy + client.cy - got.bottom, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-    InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void Form1::paintBars(HDC dc) const {
@@ -233,6 +278,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: // the answer region shows nothing
         return TRUE;
+    case kShownMessage:
+        describeForScreenReaders();
+        return 0;
     case WM_ACTIVATE:
         // Back from a message box or another program, the focus returns where the user left it.
         if (LOWORD(wParam) == WA_INACTIVE) {

@@ -6,6 +6,7 @@
 // dispatches. Destroying the window ends the message loop and so the program.
 
 #include "form/form1_commands.h"
+#include "form/form1_layout.h"
 #include "form/form_window.h"
 #include "win/accessibility.h"
 #include "win/fonts.h"
@@ -36,6 +37,7 @@ public:
     const Fonts& fonts() const { return m_fonts; }
     const CalcState& calcState() const { return m_commands.calcState(); }
 
+    // Shows and paints the window; once the loop runs, screen readers get its names.
     void show(int how);
     // The keys a dialog handles: Tab and Shift+Tab move the focus in the layout's order, Enter
     // presses the focused button, Enter and Esc in a box do nothing. Call with every message
@@ -50,9 +52,17 @@ private:
 
     void createControls();
     void createMenus();
-    // Places the window, its controls and fonts for the DPI; `topLeft` keeps the window there.
+    // A control's place in pixels at the window's DPI; the answer region spans the result.
+    RECT pixels(const layout::Box& box) const;
+    RECT answerRect() const;
+    void setFont(std::string_view name, HWND control) const;
+    // Places the window, its controls and fonts for a new DPI; `topLeft` puts the window there.
     void applyDpi(UINT dpi, const POINT* topLeft);
+    // Sizes the window around a client area of the designed size, at `topLeft` if given.
+    void fitWindow(const POINT* topLeft);
     void paintBars(HDC dc) const;
+    // The result labels' names follow their values (setCaption) from here on.
+    void describeForScreenReaders();
     void onCommand(int id);
 
     // FormWindow
