@@ -65,13 +65,14 @@ private:
     void describeForScreenReaders();
     void onCommand(int id);
 
-    // FormWindow
+    // FormWindow: the controls' texts through the W functions, boxes through MessageBoxes,
+    // the answer through the live region, unload by destroying the window.
+    void unload() override;
     std::string text(TextBoxId box) const override;
     void setText(TextBoxId box, std::string_view text) override;
     void setCaption(ResultLabelId label, std::string_view text) override;
-    void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
     void announceAnswer(std::string_view phrase) override;
-    void unload() override;
+    void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
 
     HINSTANCE m_instance;
     MessageBoxes& m_boxes;
