@@ -2,6 +2,7 @@
 
 #include "form/form1_layout.h"
 #include "host/startup.h"
+#include "ui/answer_region.h"
 #include "ui/fraction_bar.h"
 #include "ui/keyboard_access.h"
 #include "ui/result_label.h"
@@ -126,9 +127,7 @@ void Form1::buildControls(QWidget* client) {
     Line2 = addBar(client, "Line2");
     Text2 = addControl<QLineEdit>(client, "Text2");
     Label4 = addControl<QLabel>(client, "Label4");
-    m_answer = new QLabel(client); // under the result labels, which it spans
-    m_answer->setObjectName(QStringLiteral("answer"));
-    m_answer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_answer = new AnswerRegion(client); // under the result labels, which it spans
     Label5 = addControl<ResultLabel>(client, "Label5");
     Label6 = addControl<ResultLabel>(client, "Label6");
     Label2 = addControl<ResultLabel>(client, "Label2");

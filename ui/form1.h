@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace zelvanu {
 
+class AnswerRegion;
 class FractionBar;
 class MessageBoxes;
 
@@ -73,8 +74,7 @@ private:
     void MenEnd_Click();
     void MenVer_Click();
 
-    // Shows nothing; a screen reader reads the whole answer from its name in one step.
-    QLabel* m_answer;
+    AnswerRegion* m_answer;
 
     MessageBoxes& m_boxes;
     Form1Commands m_commands{*this};

@@ -4,6 +4,7 @@
 #include "ui/form1.h"
 
 #include "host/message_boxes.h"
+#include "ui/answer_region.h"
 #include "ui/result_label.h"
 
 #include <QLabel>
@@ -39,8 +40,7 @@ void Form1::showMessage(std::string_view text, std::string_view title, MessageIc
 }
 
 void Form1::announceAnswer(std::string_view phrase) {
-    // Shows nothing; a screen reader reads the whole answer from its name in one step.
-    m_answer->setAccessibleName(qt(phrase));
+    m_answer->announce(qt(phrase));
 }
 
 void Form1::unload() {

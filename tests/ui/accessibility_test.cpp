@@ -1,5 +1,6 @@
 // The answer as a screen reader meets it: each result label's name carries its value, the
-// result area speaks the whole answer in one phrase, and every change is announced. Runs on a
+// result area speaks the whole answer in one phrase, and every change is announced; the result
+// area is a notification that appears once the answer is complete, and only then. Runs on a
 // real X server with the accessibility bus up, since the toolkit sends no accessibility events
 // while no assistive technology could listen.
 
@@ -21,10 +22,18 @@ using namespace zelvanu;
 namespace {
 
 QList<QObject*> g_renamed; // objects whose accessible name changed, in order
+QList<QObject*> g_shown;   // objects that appeared
 
 void recordNameChanges(QAccessibleEvent* event) {
     if (event->type() == QAccessible::NameChanged)
         g_renamed.append(event->object());
+    if (event->type() == QAccessible::ObjectShow)
+        g_shown.append(event->object());
+}
+
+bool showing(QObject* object) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+    return a && !a->state().invisible;
 }
 
 QString spokenName(QObject* object) {
@@ -94,8 +103,15 @@ private slots:
         for (int i = 0; i < 6; ++i)
             typeText(texts[i], boxes[i]);
         g_renamed.clear();
+        g_shown.clear();
         QTest::mouseClick(w.Command1, Qt::LeftButton);
         QCOMPARE(spokenResult(), spoken);
+        QCOMPARE(QAccessible::queryAccessibleInterface(answerArea())->role(),
+                 QAccessible::Notification);
+        // The notification appears once, complete, or not at all when a message box answers.
+        const bool answered = !spoken.last().isEmpty();
+        QCOMPARE(g_shown.count(answerArea()), answered ? 1 : 0);
+        QCOMPARE(showing(answerArea()), answered);
         // Every label calculate writes, and the answer area, announce their new names.
         for (QObject* written :
              {static_cast<QObject*>(w.Label1), static_cast<QObject*>(w.Label2),
@@ -108,6 +124,7 @@ private slots:
         QCOMPARE(spokenResult(),
                  (QStringList{"答えの符号", "答えの整数部分", "答えの分子", "答えの分母", ""}));
         QCOMPARE(g_renamed.size(), 5);
+        QVERIFY(!showing(answerArea())); // nothing stale to find after clearing
     }
 };
 
