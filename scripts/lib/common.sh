@@ -10,7 +10,7 @@ ZELVANU_PACKAGES=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic librsvg2-bin
     xvfb xauth libx11-dev libxdamage-dev dbus-daemon at-spi2-core
-    desktop-file-utils appstream
+    desktop-file-utils appstream man-db
 )
 
 # What building the Debian package takes besides its Build-Depends (see package_build_depends).
