@@ -1,15 +1,17 @@
 // Starts a program on the current X display, reads from the X event stream when its window is
 // mapped and first drawn, then closes the window the way a close box does (WM_DELETE_WINDOW) and
 // waits for the program to end. Prints one line:
-//   mapped_ms=<ms> drawn_ms=<ms> exit=<status> maxrss_kb=<peak resident memory>
-// and exits 0 only when the program ended by itself with status 0.
+//   mapped_ms=<ms> drawn_ms=<ms> exit=<status> maxrss_kb=<peak resident memory> class=<WM_CLASS>
+// and exits 0 only when the program ended by itself with status 0 and, with --class, its window
+// reported that class (the one docks match against a desktop entry's StartupWMClass).
 //
-// Usage: window_watch [--timeout SECONDS] -- PROGRAM [ARGS...]
+// Usage: window_watch [--timeout SECONDS] [--class CLASS] -- PROGRAM [ARGS...]
 // The display should be private to this run (Xvfb, no window manager): the first top-level window
 // mapped after the start is taken as the program's.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 
 #include <poll.h>
@@ -47,15 +49,18 @@ int ignoreXErrors(Display*, XErrorEvent*) {
 
 int main(int argc, char* argv[]) {
     double timeoutSeconds = 30;
+    const char* expectedClass = nullptr;
     int first = 1;
     for (; first < argc; ++first) {
         if (std::strcmp(argv[first], "--timeout") == 0 && first + 1 < argc)
             timeoutSeconds = std::atof(argv[++first]);
+        else if (std::strcmp(argv[first], "--class") == 0 && first + 1 < argc)
+            expectedClass = argv[++first];
         else if (std::strcmp(argv[first], "--") == 0) {
             ++first;
             break;
         } else
-            fail("usage: window_watch [--timeout SECONDS] -- PROGRAM [ARGS...]");
+            fail("usage: window_watch [--timeout SECONDS] [--class CLASS] -- PROGRAM [ARGS...]");
     }
     if (first >= argc)
         fail("no program given");
@@ -82,6 +87,7 @@ int main(int argc, char* argv[]) {
     }
 
     Window window = 0;
+    std::string windowClass;
     double mappedMs = -1, drawnMs = -1;
     bool closeSent = false;
     int status = 0;
@@ -120,6 +126,12 @@ int main(int argc, char* argv[]) {
             }
         }
         if (drawnMs >= 0 && !closeSent) {
+            XClassHint hint{};
+            if (XGetClassHint(display, window, &hint)) {
+                windowClass = hint.res_class ? hint.res_class : "";
+                XFree(hint.res_name);
+                XFree(hint.res_class);
+            }
             XEvent close{};
             close.xclient.type = ClientMessage;
             close.xclient.window = window;
@@ -135,8 +147,12 @@ int main(int argc, char* argv[]) {
     }
 
     const int exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::printf("mapped_ms=%.1f drawn_ms=%.1f exit=%d maxrss_kb=%ld\n", mappedMs, drawnMs,
-                exitStatus, usage.ru_maxrss);
+    std::printf("mapped_ms=%.1f drawn_ms=%.1f exit=%d maxrss_kb=%ld class=%s\n", mappedMs, drawnMs,
+                exitStatus, usage.ru_maxrss, windowClass.c_str());
     XCloseDisplay(display);
-    return closeSent && exitStatus == 0 ? 0 : 1;
+    const bool classMatches = !expectedClass || windowClass == expectedClass;
+    if (!classMatches)
+        std::fprintf(stderr, "window_watch: the window's class is '%s', not '%s'\n",
+                     windowClass.c_str(), expectedClass);
+    return closeSent && exitStatus == 0 && classMatches ? 0 : 1;
 }
