@@ -12,7 +12,8 @@ namespace zelvanu::win {
 namespace {
 
 // Families that carry the design font's Japanese characters with proportional Latin, in the
-// order a stand-in is preferred: the design family itself, then what Windows ships.
+// order a stand-in is preferred: the design family under its English name, then the Japanese
+// families Windows ships.
 const wchar_t* const kDesignStandIns[] = {
     L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"Yu Gothic", L"Meiryo", L"MS UI Gothic",
 };
