@@ -59,12 +59,17 @@ for page in "$share/man/man1/zelvanu.1" "$share/man/ja/man1/zelvanu.1"; do
     done
 done
 # Japanese has no blanks between words: a line of the rendered page (header and footer aside) has
-# no run of blanks after its indent, and no blank between two Japanese characters.
-rendered=$(LANG=C.UTF-8 MANWIDTH=80 man -l "$share/man/ja/man1/zelvanu.1" 2>/dev/null | sed '1d;$d')
-printf '%s\n' "$rendered" | sed 's/^ *//' | grep -n '  ' && fail "the Japanese page spreads blanks"
+# no run of blanks after its indent, and no blank between two Japanese characters. The page is
+# rendered as `man -l` shows a file and as `man -L ja` shows it, with the Japanese macros.
 japanese='[\p{Han}\p{Hiragana}\p{Katakana}、。（）「」]'
-printf '%s\n' "$rendered" | grep -nP "$japanese $japanese" &&
-    fail "the Japanese page puts blanks between Japanese characters"
+for how in "-l $share/man/ja/man1/zelvanu.1" "-L ja zelvanu"; do
+    # shellcheck disable=SC2086
+    rendered=$(MANPATH=$share/man LANG=C.UTF-8 MANWIDTH=80 man $how 2>/dev/null | sed '1d;$d')
+    [ -n "$rendered" ] || fail "man $how shows nothing"
+    printf '%s\n' "$rendered" | sed 's/^ *//' | grep -n '  ' && fail "man $how spreads blanks"
+    printf '%s\n' "$rendered" | grep -nP "$japanese $japanese" &&
+        fail "man $how puts blanks between Japanese characters"
+done
 bad_out=$(run --no-such-option 2>"$root/stderr")
 status=$?
 [ "$status" -eq 2 ] || fail "a bad option exits with $status, not 2"
