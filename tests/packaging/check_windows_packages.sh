@@ -51,7 +51,10 @@ for expected in "DisplayName    REG_SZ    Zelvanu" "DisplayVersion    REG_SZ    
 done
 # Apps & features shows the icon the package names (Wine does not copy it into the entry).
 msiinfo export "$msi" Property | grep -q "^ARPPRODUCTICON	zelvanu.ico" || fail "no product icon"
-msiinfo export "$msi" Icon | grep -q "^zelvanu.ico	" || fail "no icon in the package"
+# Exporting the Icon table writes the icons into Icon/ of the working folder: export it in $work.
+msi_path=$(realpath "$msi")
+(cd "$work" && msiinfo export "$msi_path" Icon) | grep -q "^zelvanu.ico	" ||
+    fail "no icon in the package"
 echo "ok: installed into Program Files\\Zelvanu, with ${shortcut#"$prefix/drive_c/"} and an Apps & features entry"
 run "$driver" 'C:\Program Files\Zelvanu\zelvanu.exe' || fail "the installed program, end to end"
 
