@@ -24,6 +24,18 @@ const wchar_t* const kNarrowFamilies[] = {L"ＭＳ ゴシック", L"MS Gothic"};
 
 constexpr double kNarrowPoints = 9;
 
+// A Japanese font of the family at the size, normal weight, upright, neither underlined nor
+// struck out.
+HFONT createJapaneseFont(const wchar_t* family, double points, UINT dpi) {
+    LOGFONTW font{};
+    font.lfHeight = fontHeight(points, dpi);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    wcsncpy(font.lfFaceName, family, LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
+}
+
 int CALLBACK collectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
     reinterpret_cast<JapaneseFamilies*>(data)->push_back(*font);
     return 1;
@@ -124,13 +136,9 @@ void Fonts::create(HWND window, UINT dpi) {
     for (const layout::Box& label : layout::kLabels) {
         if (label.designFontPoints <= 0 || designFont(label.designFontPoints) != m_default)
             continue;
-        LOGFONTW design{};
-        design.lfHeight = fontHeight(label.designFontPoints, dpi);
-        design.lfWeight = FW_NORMAL;
-        design.lfCharSet = SHIFTJIS_CHARSET;
-        design.lfQuality = CLEARTYPE_QUALITY;
-        wcsncpy(design.lfFaceName, m_designFamily.c_str(), LF_FACESIZE - 1);
-        m_design.emplace_back(label.designFontPoints, CreateFontIndirectW(&design));
+        m_design.emplace_back(
+            label.designFontPoints,
+            createJapaneseFont(m_designFamily.c_str(), label.designFontPoints, dpi));
     }
 
     // The message font when it fits; else a narrow family at nine points; else the message font
@@ -142,13 +150,8 @@ void Fonts::create(HWND window, UINT dpi) {
         for (const wchar_t* family : kNarrowFamilies) {
             if (!contains(families, family))
                 continue;
-            LOGFONTW narrow{};
-            narrow.lfHeight = fontHeight(kNarrowPoints, dpi);
-            narrow.lfWeight = FW_NORMAL;
-            narrow.lfCharSet = SHIFTJIS_CHARSET;
-            wcsncpy(narrow.lfFaceName, family, LF_FACESIZE - 1);
             DeleteObject(m_default);
-            m_default = CreateFontIndirectW(&narrow);
+            m_default = createJapaneseFont(family, kNarrowPoints, dpi);
             if ((fits = boxesShowWidestValues(dc, m_default, dpi)))
                 break;
         }
