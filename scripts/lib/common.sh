@@ -52,12 +52,14 @@ build_preset() {
 
 # Starts a private Xvfb on a free display and returns once it accepts clients; sets
 # XVFB_DISPLAY (":N") and XVFB_PID. Xvfb itself picks the display and reports it on -displayfd,
-# so there is no guessing and no polling.
+# so there is no guessing and no polling. It is detached from the caller's terminal and output,
+# so that a caller such as CTest does not wait on it. The screen is 800x600x24 unless given.
 start_xvfb() {
     local ready number
     ready=$(mktemp -u)
     mkfifo "$ready"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$ready" 2>/dev/null &
+    setsid Xvfb -displayfd 3 -screen 0 "${1:-800x600x24}" -nolisten tcp 3>"$ready" </dev/null \
+        >/dev/null 2>&1 &
     XVFB_PID=$!
     read -r number <"$ready" || true
     rm -f "$ready"
