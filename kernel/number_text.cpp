@@ -5,11 +5,38 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace zelvanu {
 
 namespace {
+
+// Where the standard library converts doubles itself (std::from_chars and std::to_chars, found by
+// the build as ZELVANU_FLOAT_CHARCONV), that is what the kernel uses. The browser build's library
+// lacks them; there a stream fixed to the classic locale gives the same correctly rounded values,
+// whatever the user's locale.
+
+// The double nearest to plain decimal digits with an optional point; ±infinity when the value is
+// too large for a double, 0 when it is too small (integerDigitsNonZero tells which).
+double decimalToDouble(const std::string& ascii, bool integerDigitsNonZero) {
+    double value = 0.0;
+    bool outOfRange = false;
+#if ZELVANU_FLOAT_CHARCONV
+    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    (void)end;
+    outOfRange = ec == std::errc::result_out_of_range;
+#else
+    std::istringstream in(ascii);
+    in.imbue(std::locale::classic());
+    in >> value;
+    outOfRange = in.fail(); // the digits are well-formed: only the range can fail
+#endif
+    if (outOfRange)
+        value = integerDigitsNonZero ? std::numeric_limits<double>::infinity() : 0.0;
+    return value;
+}
 
 // One character of a box's text as far as a number is concerned. Anything that is not part of
 // the number grammar, invalid UTF-8 included, is Other and ends the number.
@@ -87,8 +114,7 @@ double textToDouble(std::string_view text) {
         sym = symbolAt(text, i);
     }
 
-    // Gather the number in plain ASCII so that the locale-independent std::from_chars can give
-    // the correctly rounded double.
+    // Gather the number in plain ASCII for a locale-independent, correctly rounded conversion.
     std::string ascii;
     bool nonZeroIntegerDigit = false;
     bool anyDigit = false;
@@ -109,13 +135,7 @@ double textToDouble(std::string_view text) {
     if (!anyDigit)
         return 0.0;
 
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // Too large for a double when the integer part is not all zeros, otherwise too small.
-        value = nonZeroIntegerDigit ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    const double value = decimalToDouble(ascii, nonZeroIntegerDigit);
     return negative ? -value : value;
 }
 
@@ -124,10 +144,20 @@ std::string int16ToText(i16 a) {
 }
 
 std::string doubleToText(double x) {
+#if ZELVANU_FLOAT_CHARCONV
     char buffer[32]; // the shortest form of any double fits in 24 characters
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x);
     (void)ec;
     return std::string(buffer, end);
+#else
+    // The program passes only whole numbers far below 10^17, which max_digits10 writes as plain
+    // digits, exactly as the shortest form does.
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out.precision(std::numeric_limits<double>::max_digits10);
+    out << x;
+    return out.str();
+#endif
 }
 
 } // namespace zelvanu
