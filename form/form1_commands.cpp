@@ -61,4 +61,18 @@ void Form1Commands::showVersion() {
     m_window.showMessage(versionBoxText(programVersion()), kVersionTitle, MessageIcon::Information);
 }
 
+bool Form1Commands::click(std::string_view controlName) {
+    if (controlName == "Command1")
+        calculate();
+    else if (controlName == "Command2")
+        clear();
+    else if (controlName == "Command3" || controlName == "MenEnd")
+        quit();
+    else if (controlName == "MenVer")
+        showVersion();
+    else
+        return false;
+    return true;
+}
+
 } // namespace zelvanu

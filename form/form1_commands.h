@@ -7,6 +7,8 @@
 #include "form/form_window.h"
 #include "kernel/calculator.h"
 
+#include <string_view>
+
 namespace zelvanu {
 
 class Form1Commands {
@@ -21,6 +23,10 @@ public:
     // Closes the window without asking.
     void quit();
     void showVersion();
+    // The command behind a click on the control or menu item with this design name (Command1
+    // calculates, Command2 clears, Command3 and MenEnd quit, MenVer shows the version); false,
+    // doing nothing, for any other name. For front ends that hand clicks over by name.
+    bool click(std::string_view controlName);
 
     const CalcState& calcState() const { return m_calculator.state(); }
 
