@@ -1,0 +1,19 @@
+// The program in the browser: one window for the page's lifetime, and the one entry the page
+// calls, with the design name of what was clicked.
+
+#include "web/web_form1.h"
+
+#include <emscripten/emscripten.h>
+
+namespace {
+
+zelvanu::web::WebForm1& window() {
+    static zelvanu::web::WebForm1 form;
+    return form;
+}
+
+} // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void zelvanu_click(const char* controlName) {
+    window().click(controlName);
+}

@@ -1,0 +1,158 @@
+// The page's side of the program: it hands every click on a button or menu item to the module
+// by its design name, runs the menu bar as a menu bar (arrow keys, Enter, Escape, the mouse),
+// gives the first box the focus once the module is ready, and registers the service worker that
+// keeps the page working offline. What a command does is the module's; the markup and styles
+// are written from the window's description at build time.
+'use strict';
+
+(() => {
+    const form = document.getElementById('Form1');
+    const menubar = document.getElementById('menubar');
+    const titles = [...menubar.querySelectorAll('[aria-haspopup]')];
+    let click = () => {}; // until the module is ready, clicks do nothing
+    let beforeMenus = null; // the control that had the focus before the menus took it
+
+    // The menu bar, after the ARIA menubar pattern: one Tab stop, Left and Right between the
+    // titles, Down, Enter or Space to open, Escape to close.
+    const itemsOf = (title) => document.getElementById(title.getAttribute('aria-controls'));
+    const openTitle = () => titles.find((t) => t.getAttribute('aria-expanded') === 'true');
+
+    function closeMenus() {
+        for (const title of titles) {
+            title.setAttribute('aria-expanded', 'false');
+            itemsOf(title).hidden = true;
+        }
+    }
+
+    function focusTitle(title) {
+        for (const t of titles) t.tabIndex = t === title ? 0 : -1;
+        title.focus();
+    }
+
+    function openMenu(title, last) {
+        closeMenus();
+        title.setAttribute('aria-expanded', 'true');
+        const items = itemsOf(title);
+        items.hidden = false;
+        const entries = items.querySelectorAll('[role=menuitem]');
+        for (const t of titles) t.tabIndex = t === title ? 0 : -1;
+        entries[last ? entries.length - 1 : 0].focus();
+    }
+
+    function choose(item) {
+        closeMenus();
+        // The command runs where the user was, so that its box gives the focus back there.
+        (beforeMenus && beforeMenus.isConnected ? beforeMenus : document.getElementById('Text5'))
+            .focus();
+        click(item.id);
+    }
+
+    function step(title, by) {
+        return titles[(titles.indexOf(title) + by + titles.length) % titles.length];
+    }
+
+    menubar.addEventListener('keydown', (event) => {
+        const target = event.target;
+        const title = titles.includes(target) ? target : openTitle();
+        if (!title) return;
+        const inMenu = !titles.includes(target);
+        switch (event.key) {
+        case 'ArrowRight':
+        case 'ArrowLeft': {
+            const next = step(title, event.key === 'ArrowRight' ? 1 : -1);
+            if (inMenu) openMenu(next, false);
+            else focusTitle(next);
+            break;
+        }
+        case 'ArrowDown':
+        case 'ArrowUp':
+            if (inMenu) {
+                const entries = [...itemsOf(title).querySelectorAll('[role=menuitem]')];
+                const at = entries.indexOf(target) + (event.key === 'ArrowDown' ? 1 : -1);
+                entries[(at + entries.length) % entries.length].focus();
+            } else {
+                openMenu(title, event.key === 'ArrowUp');
+            }
+            break;
+        case 'Enter':
+        case ' ':
+            if (inMenu) choose(target);
+            else openMenu(title, false);
+            break;
+        case 'Escape':
+            if (!inMenu) return;
+            closeMenus();
+            focusTitle(title);
+            break;
+        case 'Home':
+        case 'End':
+            if (inMenu) return;
+            focusTitle(titles[event.key === 'Home' ? 0 : titles.length - 1]);
+            break;
+        case 'Tab':
+            closeMenus();
+            return;
+        default:
+            return;
+        }
+        event.preventDefault();
+    });
+
+    menubar.addEventListener('click', (event) => {
+        const title = titles.find((t) => t === event.target);
+        if (title) {
+            if (title.getAttribute('aria-expanded') === 'true') {
+                closeMenus();
+                focusTitle(title);
+            } else {
+                openMenu(title, false);
+            }
+            return;
+        }
+        const item = event.target.closest('[data-click]');
+        if (item) choose(item);
+    });
+    // A click or the focus anywhere else closes an open menu.
+    document.addEventListener('focusin', (event) => {
+        if (menubar.contains(event.target)) return;
+        closeMenus();
+        if (form.contains(event.target)) beforeMenus = event.target;
+    });
+    document.addEventListener('pointerdown', (event) => {
+        if (!menubar.contains(event.target)) closeMenus();
+    });
+
+    form.querySelector('.client').addEventListener('click', (event) => {
+        const control = event.target.closest('[data-click]');
+        if (control) click(control.id);
+    });
+    document.getElementById('restart').addEventListener('click', () => location.reload());
+
+    // The boxes' font shrinks where a platform's digits are wide, until -32768 fits a whole-part
+    // box and 32767 a fraction box with the caret after it. Everything else scales with the
+    // window, so the factor holds at every size.
+    function fitBoxes() {
+        const probe = document.createElement('canvas').getContext('2d');
+        let fit = 1;
+        for (const [id, widest] of [['Text5', '-32768'], ['Text3', '32767']]) {
+            const box = document.getElementById(id);
+            const style = getComputedStyle(box);
+            probe.font = `${style.fontSize} ${style.fontFamily}`;
+            const room = box.clientWidth - parseFloat(style.paddingLeft) -
+                parseFloat(style.paddingRight) - 2; // the caret
+            fit = Math.min(fit, room / probe.measureText(widest).width);
+        }
+        if (fit < 1) document.documentElement.style.setProperty('--fit', fit.toFixed(3));
+    }
+    fitBoxes();
+
+    createZelvanu().then((module) => {
+        click = (name) => module.ccall('zelvanu_click', null, ['string'], [name]);
+        // The first box takes the focus once a calculation can run, unless the user has
+        // already put it somewhere.
+        if (!document.activeElement || document.activeElement === document.body)
+            document.getElementById('Text5').focus();
+    });
+
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+})();

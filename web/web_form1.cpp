@@ -1,0 +1,99 @@
+#include "web/web_form1.h"
+
+#include "form/form1_layout.h"
+#include "form/form1_texts.h"
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+// The few DOM calls the window needs. Texts cross as UTF-8; a string handed back to C++ is
+// allocated with malloc and freed here.
+// clang-format off
+EM_JS(char*, zv_value_of, (const char* id), {
+    const text = document.getElementById(UTF8ToString(id)).value;
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+});
+EM_JS(void, zv_set_value, (const char* id, const char* text), {
+    document.getElementById(UTF8ToString(id)).value = UTF8ToString(text);
+});
+EM_JS(void, zv_set_caption, (const char* id, const char* text, const char* spoken), {
+    const label = document.getElementById(UTF8ToString(id));
+    label.textContent = UTF8ToString(text);
+    label.setAttribute("aria-label", UTF8ToString(spoken));
+});
+EM_JS(void, zv_show_message, (const char* text, const char* title, const char* icon), {
+    const dialog = document.getElementById("message");
+    document.getElementById("message-title").textContent = UTF8ToString(title);
+    document.getElementById("message-text").textContent = UTF8ToString(text);
+    dialog.dataset.icon = UTF8ToString(icon);
+    dialog.showModal();
+    document.getElementById("message-ok").focus();
+});
+EM_JS(void, zv_announce, (const char* phrase), {
+    document.getElementById("answer").textContent = UTF8ToString(phrase);
+});
+// An installed app's window closes; a browser tab usually may not be closed by its page, and
+// then the window gives way to the notice that the program has ended.
+EM_JS(void, zv_unload, (), {
+    window.close();
+    if (window.closed)
+        return;
+    document.getElementById("Form1").hidden = true;
+    document.getElementById("ended").hidden = false;
+    document.getElementById("restart").focus();
+});
+// clang-format on
+
+namespace zelvanu::web {
+
+namespace {
+
+// The ids are the design's names, which are short ASCII; a std::string gives them their NUL.
+std::string id(std::string_view name) {
+    return std::string(name);
+}
+
+std::string_view spokenRole(ResultLabelId label) {
+    return layout::boxNamed(nameOf(label)).spokenName;
+}
+
+} // namespace
+
+std::string WebForm1::text(TextBoxId box) const {
+    const std::unique_ptr<char, decltype(&std::free)> value(zv_value_of(id(nameOf(box)).c_str()),
+                                                            &std::free);
+    return value.get();
+}
+
+void WebForm1::setText(TextBoxId box, std::string_view text) {
+    zv_set_value(id(nameOf(box)).c_str(), std::string(text).c_str());
+}
+
+void WebForm1::setCaption(ResultLabelId label, std::string_view text) {
+    zv_set_caption(id(nameOf(label)).c_str(), std::string(text).c_str(),
+                   spokenLabel(spokenRole(label), text).c_str());
+}
+
+void WebForm1::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+    // A lone carriage return ends a line; the dialog's text breaks lines at line feeds.
+    std::string lines(text);
+    std::replace(lines.begin(), lines.end(), '\r', '\n');
+    zv_show_message(lines.c_str(), std::string(title).c_str(),
+                    icon == MessageIcon::Critical ? "critical" : "information");
+}
+
+void WebForm1::announceAnswer(std::string_view phrase) {
+    zv_announce(std::string(phrase).c_str());
+}
+
+void WebForm1::unload() {
+    zv_unload();
+}
+
+} // namespace zelvanu::web

@@ -1,0 +1,35 @@
+#pragma once
+// The program's window in the browser: the page's elements, which carry the design names as
+// their ids (Text1, Label2, ...), seen through FormWindow so that the shared commands run
+// unchanged. It reads and writes the elements and opens the page's modal dialog; the markup,
+// the menus and the keys are the page's own, and nothing here decides what a command does.
+
+#include "form/form1_commands.h"
+#include "form/form_window.h"
+
+#include <string>
+#include <string_view>
+
+namespace zelvanu::web {
+
+class WebForm1 final : private FormWindow {
+public:
+    WebForm1() : m_commands(*this) {}
+
+    // A click on the control or menu item with this design name, from the page.
+    void click(std::string_view controlName) { m_commands.click(controlName); }
+
+private:
+    std::string text(TextBoxId box) const override;
+    void setText(TextBoxId box, std::string_view text) override;
+    void setCaption(ResultLabelId label, std::string_view text) override;
+    // Opens the dialog and returns at once: the page cannot wait for the user. Every command
+    // ends with its box, and the dialog keeps the rest of the page from input until it closes.
+    void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void announceAnswer(std::string_view phrase) override;
+    void unload() override;
+
+    Form1Commands m_commands;
+};
+
+} // namespace zelvanu::web
