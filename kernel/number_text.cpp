@@ -2,11 +2,12 @@
 
 #include "kernel/checked.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <locale>
-#include <sstream>
 #include <string>
 
 namespace zelvanu {
@@ -15,8 +16,12 @@ namespace {
 
 // Where the standard library converts doubles itself (std::from_chars and std::to_chars, found by
 // the build as ZELVANU_FLOAT_CHARCONV), that is what the kernel uses. The browser build's library
-// lacks them; there a stream fixed to the classic locale gives the same correctly rounded values,
-// whatever the user's locale.
+// lacks them; there the C library's strtod and printf do the same: correctly rounded, and always
+// with "." as the decimal point, since emscripten's C library has no other numeric locale.
+// (Locale-aware streams would do it anywhere, but would treble the size of the page's module.)
+#if !ZELVANU_FLOAT_CHARCONV && !defined(__EMSCRIPTEN__)
+#error "strtod and printf read and write '.' as the decimal point only in emscripten's C library"
+#endif
 
 // The double nearest to plain decimal digits with an optional point; ±infinity when the value is
 // too large for a double, 0 when it is too small (integerDigitsNonZero tells which).
@@ -28,10 +33,9 @@ double decimalToDouble(const std::string& ascii, bool integerDigitsNonZero) {
     (void)end;
     outOfRange = ec == std::errc::result_out_of_range;
 #else
-    std::istringstream in(ascii);
-    in.imbue(std::locale::classic());
-    in >> value;
-    outOfRange = in.fail(); // the digits are well-formed: only the range can fail
+    errno = 0;
+    value = std::strtod(ascii.c_str(), nullptr);
+    outOfRange = errno == ERANGE;
 #endif
     if (outOfRange)
         value = integerDigitsNonZero ? std::numeric_limits<double>::infinity() : 0.0;
@@ -150,13 +154,11 @@ std::string doubleToText(double x) {
     (void)ec;
     return std::string(buffer, end);
 #else
-    // The program passes only whole numbers far below 10^17, which max_digits10 writes as plain
-    // digits, exactly as the shortest form does.
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out.precision(std::numeric_limits<double>::max_digits10);
-    out << x;
-    return out.str();
+    // The program passes only whole numbers far below 10^17, which 17 significant digits write as
+    // plain digits, exactly as the shortest form does.
+    char buffer[32];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.17g", x);
+    return std::string(buffer, static_cast<std::size_t>(length));
 #endif
 }
 
