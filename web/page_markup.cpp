@@ -62,14 +62,29 @@ std::string scaled(double pixels) {
 std::string twips(int value) {
     return scaled(value / double(layout::kTwipsPerPixel));
 }
+// A position or size as a share of the whole it lies in: exact at any scale, where a scaled
+// length would be rounded to the engine's layout units first.
+std::string share(int twips, int whole) {
+    std::string number = std::to_string(100.0 * twips / whole);
+    number.erase(number.find_last_not_of('0') + 1);
+    if (number.back() == '.')
+        number.pop_back();
+    return number + "%";
+}
+std::string across(int twips) {
+    return share(twips, layout::kClientWidth);
+}
+std::string down(int twips) {
+    return share(twips, layout::kClientHeight);
+}
 
 std::string rule(std::string_view selector, const std::string& declarations) {
     return std::string(selector) + " { " + declarations + " }\n";
 }
 
 std::string placed(const layout::Box& box) {
-    return "left: " + twips(box.left) + "; top: " + twips(box.top) +
-           "; width: " + twips(box.width) + "; height: " + twips(box.height) + ";";
+    return "left: " + across(box.left) + "; top: " + down(box.top) +
+           "; width: " + across(box.width) + "; height: " + down(box.height) + ";";
 }
 
 std::string designFont(double points) {
@@ -190,11 +205,20 @@ std::string pageCss() {
                         "font-family: " +
                             std::string(kUiFonts) + "; font-size: " + scaled(kDefaultFontPixels) +
                             "; color: #000;");
-    css += rule("#Form1", "position: relative; flex: none; width: " + twips(layout::kClientWidth) +
-                              "; height: " + twips(kWindowHeightTwips) + "; background: #f0f0f0;");
+    // As large as the viewport allows at the design's proportions.
+    const std::string window = "width: min(100vw, 100vh * " + std::to_string(width) + " / " +
+                               std::to_string(height) + "); height: min(100vh, 100vw * " +
+                               std::to_string(height) + " / " + std::to_string(width) + ");";
+    std::string dynamicWindow = window;
+    for (auto at = dynamicWindow.find("vh"); at != std::string::npos;
+         at = dynamicWindow.find("vh", at + 3))
+        dynamicWindow.replace(at, 2, "dvh");
+    css += rule("#Form1", "position: relative; flex: none; " + window + " background: #f0f0f0;");
+    css += "@supports (height: 100dvh) { #Form1 { " + dynamicWindow + " } }\n";
     css += rule("[hidden]", "display: none !important;");
     css += rule("#menubar", "position: absolute; left: 0; top: 0; right: 0; height: " +
-                                twips(kMenuBarTwips) + "; display: flex; background: #fff;");
+                                share(kMenuBarTwips, kWindowHeightTwips) +
+                                "; display: flex; background: #fff;");
     css += rule(".menu", "position: relative;");
     css += rule("[role=menuitem]", "padding: 0 " + scaled(7) +
                                        "; line-height: " + twips(kMenuBarTwips) +
@@ -208,9 +232,8 @@ std::string pageCss() {
                                    " 0; background: #f2f2f2; border: 1px solid #ccc; "
                                    "box-shadow: 2px 2px 3px rgba(0, 0, 0, 0.3);");
     css += rule("[role=menu] [role=menuitem]", "padding: 0 " + scaled(24) + ";");
-    css += rule(".client", "position: absolute; left: 0; top: " + twips(kMenuBarTwips) +
-                               "; width: " + twips(layout::kClientWidth) +
-                               "; height: " + twips(layout::kClientHeight) + ";");
+    css += rule(".client", "position: absolute; left: 0; right: 0; bottom: 0; top: " +
+                               share(kMenuBarTwips, kWindowHeightTwips) + ";");
     css += rule(".client > *", "position: absolute; box-sizing: border-box; margin: 0;");
     // --fit, below 1 only where a platform's digits are wide, is the page script's (fitBoxes).
     css += rule("input", "padding: 0 " + scaled(1) + "; border: " + scaled(1) +
@@ -243,8 +266,8 @@ std::string pageCss() {
         css += rule("#" + std::string(box.name), placed(box));
     for (const layout::Bar& bar : layout::kBars)
         css +=
-            rule("#" + std::string(bar.name), "left: " + twips(bar.x1) + "; top: " + twips(bar.y) +
-                                                  "; width: " + twips(bar.x2 - bar.x1) + ";");
+            rule("#" + std::string(bar.name), "left: " + across(bar.x1) + "; top: " + down(bar.y) +
+                                                  "; width: " + across(bar.x2 - bar.x1) + ";");
     css += rule("#ended", "text-align: center;");
     css += rule("#ended button", "padding: " + scaled(4) + " " + scaled(16) + ";");
     css += rule("dialog", "padding: 0; min-width: " + scaled(200) + "; max-width: " + scaled(400) +
