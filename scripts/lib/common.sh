@@ -13,6 +13,22 @@ ZELVANU_PACKAGES=(
     desktop-file-utils appstream man-db
 )
 
+# What the page needs: emscripten and Node to build it, the icon renderer, the three engines it
+# is tested in (WebKitGTK draws on Xvfb), zip for its package. npm comes with ensure_node_modules.
+ZELVANU_WEB_PACKAGES=(
+    emscripten nodejs librsvg2-bin googletest
+    chromium firefox-esr webkit2gtk-driver xvfb xauth fonts-ipafont-gothic zip unzip
+)
+
+# Installs the page tests' driver, puppeteer-core (which never downloads a browser), from the
+# lock file, unless it is there already. npm is Debian's unless a Node.js that brings its own is
+# installed.
+ensure_node_modules() {
+    [ -d tests/web/node_modules/puppeteer-core ] && return 0
+    command -v npm >/dev/null || ensure_packages npm
+    (cd tests/web && npm ci --no-audit --no-fund)
+}
+
 # What building the Debian package takes besides its Build-Depends (see package_build_depends).
 ZELVANU_PACKAGE_TOOLS=(build-essential dpkg-dev debhelper lintian)
 

@@ -1,0 +1,54 @@
+// Start-up of the page in headless Chromium against a floor page with the same elements as plain
+// HTML (no script, module or manifest), measured side by side, fresh loads with no cache, the
+// two alternating. The page counts from navigation to the moment a calculation can run and the
+// window is painted (the module's ready mark and first contentful paint); the floor from
+// navigation to its controls being present and painted (DOMContentLoaded and first contentful
+// paint). Run through bench/startup-web.
+import {join} from 'node:path';
+import {chromiumOptions, puppeteer} from '../tests/web/drivers.mjs';
+import {serve} from '../scripts/lib/serve-site.mjs';
+
+const [site, floor, runs = '15'] = process.argv.slice(2);
+const servers = [await serve(site), await serve(floor)];
+const [pageUrl, floorUrl] = servers.map((s) => `http://127.0.0.1:${s.address().port}/`);
+const browser = await puppeteer.launch(chromiumOptions);
+
+// One fresh load in a new, empty profile context; milliseconds from navigation start.
+async function load(url, ready) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setCacheEnabled(false);
+    await page.goto(url, {waitUntil: 'load'});
+    await page.waitForFunction(ready, {polling: 10});
+    const ms = await page.evaluate((isPage) => {
+        const paint = performance.getEntriesByName('first-contentful-paint')[0].startTime;
+        const nav = performance.getEntriesByType('navigation')[0];
+        const present = isPage ? performance.getEntriesByName('zelvanu-ready')[0].startTime :
+            nav.domContentLoadedEventEnd;
+        return Math.max(paint, present);
+    }, url === pageUrl);
+    await context.close();
+    return ms;
+}
+const pageReady = () => performance.getEntriesByName('zelvanu-ready').length > 0 &&
+    performance.getEntriesByName('first-contentful-paint').length > 0;
+const floorReady = () => performance.getEntriesByName('first-contentful-paint').length > 0;
+
+const times = {page: [], floor: []};
+await load(pageUrl, pageReady); // the browser's own first-start costs, on neither side
+await load(floorUrl + 'floor.html', floorReady);
+for (let i = 0; i < Number(runs); ++i) {
+    times.page.push(await load(pageUrl, pageReady));
+    times.floor.push(await load(floorUrl + 'floor.html', floorReady));
+}
+await browser.close();
+servers.forEach((s) => { s.closeAllConnections(); s.close(); });
+
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+const line = (name, xs) => console.log(`${name.padEnd(6)} min ${Math.min(...xs).toFixed(1)} ms` +
+    `  median ${median(xs).toFixed(1)} ms  max ${Math.max(...xs).toFixed(1)} ms`);
+console.log(`${runs} fresh loads each, alternating, in ${join(site)}:`);
+line('page', times.page);
+line('floor', times.floor);
+console.log(`ratio of medians ${(median(times.page) / median(times.floor)).toFixed(2)}` +
+    ` (min ${(Math.min(...times.page) / Math.min(...times.floor)).toFixed(2)})`);
