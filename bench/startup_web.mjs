@@ -3,7 +3,7 @@
 // two alternating. The page counts from navigation to the moment a calculation can run and the
 // window is painted (the module's ready mark and first contentful paint); the floor from
 // navigation to its controls being present and painted (DOMContentLoaded and first contentful
-// paint). Run through bench/startup-web.
+// paint). Then one calculation in the page, on average. Run through bench/startup-web.
 import {join} from 'node:path';
 import {chromiumOptions, puppeteer} from '../tests/web/drivers.mjs';
 import {serve} from '../scripts/lib/serve-site.mjs';
@@ -34,6 +34,24 @@ const pageReady = () => performance.getEntriesByName('zelvanu-ready').length > 0
     performance.getEntriesByName('first-contentful-paint').length > 0;
 const floorReady = () => performance.getEntriesByName('first-contentful-paint').length > 0;
 
+// One calculation in the page, from the click on 計算 to the answer in the labels, averaged.
+async function calculation() {
+    const page = await browser.newPage();
+    await page.goto(pageUrl, {waitUntil: 'load'});
+    await page.waitForFunction(pageReady, {polling: 10});
+    const ms = await page.evaluate(() => {
+        const values = {Text5: '-1', Text3: '2', Text1: '3', Text6: '4', Text4: '5', Text2: '7'};
+        for (const [id, value] of Object.entries(values)) document.getElementById(id).value = value;
+        const button = document.getElementById('Command1');
+        const count = 2000;
+        const start = performance.now();
+        for (let i = 0; i < count; ++i) button.click();
+        return (performance.now() - start) / count;
+    });
+    await page.close();
+    return ms;
+}
+
 const times = {page: [], floor: []};
 await load(pageUrl, pageReady); // the browser's own first-start costs, on neither side
 await load(floorUrl + 'floor.html', floorReady);
@@ -41,6 +59,7 @@ for (let i = 0; i < Number(runs); ++i) {
     times.page.push(await load(pageUrl, pageReady));
     times.floor.push(await load(floorUrl + 'floor.html', floorReady));
 }
+const perCalculation = await calculation();
 await browser.close();
 servers.forEach((s) => { s.closeAllConnections(); s.close(); });
 
@@ -50,5 +69,6 @@ const line = (name, xs) => console.log(`${name.padEnd(6)} min ${Math.min(...xs).
 console.log(`${runs} fresh loads each, alternating, in ${join(site)}:`);
 line('page', times.page);
 line('floor', times.floor);
+console.log(`one calculation in the page: ${(perCalculation * 1000).toFixed(1)} µs`);
 console.log(`ratio of medians ${(median(times.page) / median(times.floor)).toFixed(2)}` +
     ` (min ${(Math.min(...times.page) / Math.min(...times.floor)).toFixed(2)})`);
