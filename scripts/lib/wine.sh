@@ -17,7 +17,9 @@ wine_environment() {
     export WINEPREFIX=$ZELVANU_WINE_DIR/prefix
     export WINEARCH=win64
     export WINEDEBUG=${WINEDEBUG:--all}
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # No Mono or Gecko install dialogs; no menu builder, which would copy every shortcut an
+    # installer makes into the real home folder's application menu.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     # Japanese text needs a Japanese locale; it is compiled into the session's folder.
     export LOCPATH=$ZELVANU_WINE_DIR/locale
     export LANG=ja_JP.UTF-8

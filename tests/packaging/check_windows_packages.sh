@@ -5,6 +5,7 @@
 # README.txt, and the unzipped program works end to end. The MSI installs per machine with a
 # Start-menu shortcut and an Apps & features entry, and the installed program works end to end;
 # a later version replaces it, this one is then refused, and uninstalling leaves nothing behind.
+# None of it writes into the home folder (outside the checkout).
 set -eu
 zip=$1 msi=$2 later=$3 version=$4 driver=$5
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -17,6 +18,7 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 work=$(mktemp -d)
 trap '"$here/scripts/wine-session" stop >/dev/null; rm -rf "$work"' EXIT
+touch "$work/started"
 
 # The portable zip.
 [ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "LICENSE.txt README.txt zelvanu.exe " ] ||
@@ -70,4 +72,8 @@ run msiexec /x "$later" /qn || fail "msiexec /x exited $?"
 exists "$uninstall_key\\$(product_code "$later")" && fail "the Apps & features entry is left"
 exists 'HKLM\Software\Zelvanu' && fail "HKLM\\Software\\Zelvanu is left"
 echo "ok: uninstalling removes every file, folder, shortcut and registry key"
+
+written=$(find "$HOME" -xdev -newer "$work/started" -type f -not -path "$here/*" 2>/dev/null || true)
+[ -z "$written" ] || fail "the installs wrote into the home folder: $written"
+echo "ok: nothing was written into the home folder"
 echo "windows packages: all checks passed"
