@@ -132,7 +132,9 @@ void Form1::createControls() {
             HWND box = create(L"EDIT", name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 0, {});
             SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
         } else {
-            create(L"BUTTON", name, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::boxNamed(name).caption);
+            // BS_NOTIFY: the button reports taking the focus, as a box does.
+            create(L"BUTTON", name, WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, 0,
+                   layout::boxNamed(name).caption);
         }
     }
     for (const layout::Box& label : layout::kLabels)
@@ -266,8 +268,20 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) // buttons and menu items alike
+        switch (HIWORD(wParam)) {
+        case BN_CLICKED:       // buttons and menu items alike
+        case BN_DOUBLECLICKED: // the second click of a double click, on a BS_NOTIFY button
             onCommand(LOWORD(wParam));
+            break;
+        case BN_SETFOCUS:
+        case EN_SETFOCUS:
+            // Remembered as it happens: by the time the window is minimised or deactivated,
+            // the focus may already have left it.
+            m_lastFocus = reinterpret_cast<HWND>(lParam);
+            break;
+        default:
+            break;
+        }
         return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -282,11 +296,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         describeForScreenReaders();
         return 0;
     case WM_ACTIVATE:
-        // Back from a message box or another program, the focus returns where the user left it.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            if (HWND focus = GetFocus(); focus && IsChild(m_hwnd, focus))
-                m_lastFocus = focus;
-        } else if (!HIWORD(wParam) && m_lastFocus) {
+        // Back from a message box, the taskbar or another program, the focus returns where the
+        // user left it.
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && m_lastFocus) {
             SetFocus(m_lastFocus);
             return 0;
         }

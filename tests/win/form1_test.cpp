@@ -199,6 +199,29 @@ TEST_F(Window, EnterPressesTheFocusedButtonAndDoesNothingInABox) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+// As a dialog box does: the focus comes back to the control that had it when the window is
+// restored from the taskbar, or activated again after another program.
+TEST_F(Window, FocusStaysWhereTheUserLeftItAcrossMinimiseAndAnotherProgram) {
+    SetFocus(at("Text3"));
+    pump();
+    SendMessageW(form.hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    pump();
+    SendMessageW(form.hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    pump();
+    EXPECT_EQ(GetFocus(), at("Text3"));
+
+    SetFocus(at("Command2"));
+    pump();
+    HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    pump();
+    SetForegroundWindow(form.hwnd());
+    pump();
+    EXPECT_EQ(GetFocus(), at("Command2"));
+    DestroyWindow(other);
+}
+
 // F10 and Alt alone lead into the menu bar, as Windows does it; a timer sees the menu mode from
 // inside the menu loop and leaves it again.
 bool g_inMenu = false;
