@@ -18,11 +18,8 @@ const wchar_t* const kDesignStandIns[] = {
     L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"Yu Gothic", L"Meiryo", L"MS UI Gothic",
 };
 
-// Narrow candidates for the default font when the message font is too wide for the boxes: the
-// fixed-pitch sibling of the design font, whose half-width digits are half an em.
-const wchar_t* const kNarrowFamilies[] = {L"ＭＳ ゴシック", L"MS Gothic"};
-
-constexpr double kNarrowPoints = 9;
+// The message font's size where the system gives none.
+constexpr double kFallbackPoints = 9;
 
 // A Japanese font of the family at the size, normal weight, upright, neither underlined nor
 // struck out.
@@ -65,7 +62,7 @@ LOGFONTW messageFont(UINT dpi) {
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
         LOGFONTW fallback{};
-        fallback.lfHeight = fontHeight(kNarrowPoints, dpi);
+        fallback.lfHeight = fontHeight(kFallbackPoints, dpi);
         fallback.lfCharSet = DEFAULT_CHARSET;
         wcscpy(fallback.lfFaceName, L"MS Shell Dlg 2");
         return fallback;
@@ -109,16 +106,24 @@ Fonts::~Fonts() {
 void Fonts::release() {
     if (m_default)
         DeleteObject(m_default);
+    if (m_box)
+        DeleteObject(m_box);
     for (const auto& [points, font] : m_design)
         DeleteObject(font);
     m_default = nullptr;
+    m_box = nullptr;
     m_design.clear();
 }
 
+int Fonts::boxMargin(UINT dpi) {
+    return std::max(1, MulDiv(1, static_cast<int>(dpi), kDefaultDpi));
+}
+
 int Fonts::textRoom(int boxWidthTwips, UINT dpi) {
-    // The border on both sides and a pixel for the caret; the boxes keep no margins.
+    // The border and the margin on both sides, and the caret after the last character.
     const int borders = 2 * GetSystemMetricsForDpi(SM_CXBORDER, dpi);
-    return twipsToPixels(boxWidthTwips, dpi) - borders - 1;
+    const int caret = std::max(1, GetSystemMetricsForDpi(SM_CXBORDER, dpi));
+    return twipsToPixels(boxWidthTwips, dpi) - borders - 2 * boxMargin(dpi) - caret;
 }
 
 HFONT Fonts::designFont(double points) const {
@@ -141,26 +146,15 @@ void Fonts::create(HWND window, UINT dpi) {
             createJapaneseFont(m_designFamily.c_str(), label.designFontPoints, dpi));
     }
 
-    // The message font when it fits; else a narrow family at nine points; else the message font
-    // made smaller, a pixel at a time, until it fits.
+    // Labels and buttons: the message font. The boxes: the same family, a pixel smaller at a
+    // time until the widest values fit, so that they keep one face at every DPI.
     LOGFONTW chosen = messageFont(dpi);
     m_default = CreateFontIndirectW(&chosen);
-    if (!boxesShowWidestValues(dc, m_default, dpi)) {
-        bool fits = false;
-        for (const wchar_t* family : kNarrowFamilies) {
-            if (!contains(families, family))
-                continue;
-            DeleteObject(m_default);
-            m_default = createJapaneseFont(family, kNarrowPoints, dpi);
-            if ((fits = boxesShowWidestValues(dc, m_default, dpi)))
-                break;
-        }
-        while (!fits && std::abs(chosen.lfHeight) > 6) {
-            chosen.lfHeight += chosen.lfHeight < 0 ? 1 : -1;
-            DeleteObject(m_default);
-            m_default = CreateFontIndirectW(&chosen);
-            fits = boxesShowWidestValues(dc, m_default, dpi);
-        }
+    m_box = CreateFontIndirectW(&chosen);
+    while (!boxesShowWidestValues(dc, m_box, dpi) && std::abs(chosen.lfHeight) > 6) {
+        chosen.lfHeight += chosen.lfHeight < 0 ? 1 : -1;
+        DeleteObject(m_box);
+        m_box = CreateFontIndirectW(&chosen);
     }
     ReleaseDC(window, dc);
 }

@@ -167,13 +167,17 @@ RECT Form1::answerRect() const {
 
 void Form1::setFont(std::string_view name, HWND control) const {
     const layout::Box& box = layout::boxNamed(name);
-    const HFONT font =
-        box.designFontPoints > 0 ? m_fonts.designFont(box.designFontPoints) : m_fonts.defaultFont();
+    const HFONT font = isTextBox(name)            ? m_fonts.boxFont()
+                       : box.designFontPoints > 0 ? m_fonts.designFont(box.designFontPoints)
+                                                  : m_fonts.defaultFont();
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    // The boxes are narrow for their widest values: a thin border and no margins leave room for
-    // -32768 and 32767 in the default font.
-    if (isTextBox(name))
-        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    // The boxes are narrow for their widest values: a thin border and thin margins, which the
+    // box font is chosen to fit.
+    if (isTextBox(name)) {
+        const int margin = Fonts::boxMargin(m_dpi);
+        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(margin, margin));
+    }
 }
 
 void Form1::applyDpi(UINT dpi, const POINT* topLeft) {

@@ -132,26 +132,58 @@ TEST_P(Layout, PlacesEveryControlAndFontAtTheDpi) {
                 EXPECT_EQ(std::wstring(font.lfFaceName), form.fonts().designFamily());
             }
         }
-    // 21.75 points stays apart from 22 wherever the DPI tells them apart.
-    EXPECT_EQ(fontOf(at("Label5")).lfHeight, dpi == 144 ? -44 : -29);
-
-    // Every box shows its widest value whole.
-    HDC dc = GetDC(form.hwnd());
-    for (const layout::Box& box : layout::kTextBoxes) {
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(at(box.name), WM_GETFONT, 0, 0)));
-        const bool wholePart = box.name == "Text5" || box.name == "Text6";
-        const std::wstring widest = wholePart ? L"-32768" : L"32767";
-        SIZE size;
-        GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &size);
-        const DWORD margins = static_cast<DWORD>(SendMessageW(at(box.name), EM_GETMARGINS, 0, 0));
-        RECT inside;
-        GetClientRect(at(box.name), &inside);
-        EXPECT_LE(size.cx + LOWORD(margins) + HIWORD(margins), inside.right) << box.name;
-    }
-    ReleaseDC(form.hwnd(), dc);
+    // 21.75 points stays apart from 22 wherever the DPI tells them apart: at 120 dpi 22 points
+    // would be 37 pixels.
+    EXPECT_EQ(fontOf(at("Label5")).lfHeight, dpi == 144 ? -44 : dpi == 120 ? -36 : -29);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, Layout, testing::Values(96u, 144u));
+INSTANTIATE_TEST_SUITE_P(Dpi, Layout, testing::Values(96u, 120u, 144u));
+
+// Typed into its box, a widest value shows whole, with the caret after it, and stays whole once
+// the focus has left: the first character starts inside the box's formatting rectangle and the
+// last one ends inside it, off the border. The boxes keep one face at every DPI.
+class WidestValues : public Window, public testing::WithParamInterface<UINT> {};
+
+TEST_P(WidestValues, ShowWholeWhileTypedAndAfter) {
+    const UINT dpi = GetParam();
+    const std::wstring faceAtStart = fontOf(at("Text5")).lfFaceName;
+    RECT suggested{10, 10, 900, 600};
+    SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    ASSERT_EQ(form.dpi(), dpi);
+    for (const layout::Box& box : layout::kTextBoxes) {
+        HWND edit = at(box.name);
+        EXPECT_EQ(std::wstring(fontOf(edit).lfFaceName), faceAtStart) << box.name;
+        const bool wholePart = box.height == 375; // the design's whole-part boxes are the low ones
+        const std::wstring widest = wholePart ? L"-32768" : L"32767";
+        SetFocus(edit);
+        for (wchar_t c : widest)
+            PostMessageW(edit, WM_CHAR, c, 1);
+        pump();
+        ASSERT_EQ(textOf(edit), widest);
+        for (const char* when : {"typed", "after"}) {
+            RECT format;
+            SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+            const auto first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+            const auto last = SendMessageW(edit, EM_POSFROMCHAR, widest.size() - 1, 0);
+            HDC dc = GetDC(edit);
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+            SIZE lastWidth;
+            GetTextExtentPoint32W(dc, &widest.back(), 1, &lastWidth);
+            ReleaseDC(edit, dc);
+            RECT inside;
+            GetClientRect(edit, &inside);
+            EXPECT_GE(static_cast<short>(LOWORD(first)), format.left) << box.name << ' ' << when;
+            EXPECT_LE(static_cast<short>(LOWORD(last)) + lastWidth.cx, format.right)
+                << box.name << ' ' << when;
+            EXPECT_GT(format.left, inside.left) << box.name << ": digits against the border";
+            EXPECT_LT(format.right, inside.right) << box.name << ": digits against the border";
+            press(edit, VK_TAB);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, WidestValues, testing::Values(96u, 120u, 144u, 192u));
 
 TEST_F(Window, IsAFixedSizeWindowWithTwoMenusWithoutAccessKeys) {
     const auto style = GetWindowLongPtrW(form.hwnd(), GWL_STYLE);
