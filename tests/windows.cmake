@@ -26,3 +26,7 @@ add_test(NAME windows_version_resource
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/packaging/check_windows_resource.sh
                  ${CMAKE_RC_COMPILER} $<TARGET_FILE:zelvanu> ${PROJECT_VERSION}
                  ${ZELVANU_VERSION_SHORT})
+
+# Reads another program's message box; the package check reads the installer's refusal with it.
+add_executable(message_box_text win/message_box_text.cpp)
+target_link_options(message_box_text PRIVATE -municode)

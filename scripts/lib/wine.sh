@@ -10,7 +10,7 @@ ZELVANU_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
     wine wine64 fonts-wine fonts-ipafont-gothic libxrender1 libxrandr2 libxi6 libxcursor1
     libxfixes3 libxinerama1 libxcomposite1 xvfb xauth locales librsvg2-bin icoutils
-    wixl msitools zip unzip
+    wixl msitools python3 zip unzip
 )
 
 wine_environment() {

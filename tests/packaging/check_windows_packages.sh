@@ -1,13 +1,14 @@
 #!/bin/sh
 # Checks the Windows packages where users meet them, under Wine in the project's session:
-#   check_windows_packages.sh ZIP MSI LATER_MSI VERSION END_TO_END.exe
+#   check_windows_packages.sh ZIP MSI LATER_MSI VERSION END_TO_END.exe MESSAGE_BOX_TEXT.exe WXS
 # The zip holds zelvanu.exe (at most 1 MiB, importing system DLLs only), LICENSE.txt and
 # README.txt, and the unzipped program works end to end. The MSI installs per machine with a
 # Start-menu shortcut and an Apps & features entry, and the installed program works end to end;
-# a later version replaces it, this one is then refused, and uninstalling leaves nothing behind.
+# a later version replaces it, this one is then refused with the Japanese message, and
+# uninstalling leaves nothing behind. Its Japanese texts are stored in code page 932.
 # None of it writes into the home folder (outside the checkout).
 set -eu
-zip=$1 msi=$2 later=$3 version=$4 driver=$5
+zip=$1 msi=$2 later=$3 version=$4 driver=$5 box_reader=$6 wxs=$7
 here=$(cd "$(dirname "$0")/../.." && pwd)
 fail() { echo "FAIL: $*"; exit 1; }
 run() { "$here/scripts/wine-env" "$@" </dev/null; }
@@ -34,6 +35,24 @@ for dll in $dlls; do
     esac
 done
 echo "ok: the zip holds zelvanu.exe ($size bytes; imports $dlls), LICENSE.txt and README.txt"
+
+# The installer's Japanese texts, as the .wxs gives them, stored in code page 932: the database's
+# code page, the downgrade message and the shortcut's description as msitools reads them back
+# through it, and the summary's comments as cp932 bytes in its stream.
+attribute() { # ELEMENT NAME: an attribute of the first such element of the .wxs
+    python3 -c 'import sys, xml.etree.ElementTree as T
+print(T.parse(sys.argv[1]).find(".//{http://schemas.microsoft.com/wix/2006/wi}" + sys.argv[2]).get(sys.argv[3]))' "$wxs" "$1" "$2"
+}
+downgrade=$(attribute MajorUpgrade DowngradeErrorMessage)
+[ "$(msiinfo export "$msi" _ForceCodepage | tr -d '\r\0' | sed -n 3p)" = "932	_ForceCodepage" ] ||
+    fail "the database's code page is not 932"
+msiinfo export "$msi" LaunchCondition | grep -qF "	$downgrade" || fail "no downgrade message"
+msiinfo export "$msi" Shortcut | grep -qF "	$(attribute Shortcut Description)	" ||
+    fail "no shortcut description"
+msiinfo extract "$msi" "$(printf '\005SummaryInformation')" |
+    grep -qaF "$(attribute Package Comments | iconv -f UTF-8 -t CP932)" ||
+    fail "the summary's comments are not in code page 932"
+echo "ok: the installer's Japanese texts are stored in code page 932"
 
 "$here/scripts/wine-session" start >/dev/null
 run "$driver" "$work/zip/zelvanu.exe" || fail "the unzipped program, end to end"
@@ -64,7 +83,12 @@ run "$driver" 'C:\Program Files\Zelvanu\zelvanu.exe' || fail "the installed prog
 run msiexec /i "$later" /qn || fail "the later version did not install"
 exists "$uninstall_key\\$code" && fail "the later version left this one installed"
 if run msiexec /i "$msi" /qn; then fail "an older version installed over a newer one"; fi
-echo "ok: a later version replaces this one, and this one is then refused"
+# As a user meets it: the refusal in a message box, in Japanese.
+run msiexec /i "$msi" /qb >/dev/null 2>&1 &
+refusal=$(run "$box_reader" | sed -n 2p)
+wait $! && fail "an older version installed over a newer one"
+[ "$refusal" = "$downgrade" ] || fail "the refusal says '$refusal'"
+echo "ok: a later version replaces this one, and this one is then refused: 「$refusal」"
 
 run msiexec /x "$later" /qn || fail "msiexec /x exited $?"
 [ ! -e "$prefix/drive_c/Program Files/Zelvanu" ] || fail "Program Files\\Zelvanu is left"
