@@ -54,7 +54,15 @@ async function openPuppeteer(engine) {
                 if (modifier) await keyboard.up(modifier);
             }
         },
-        viewport: (width, height) => page.setViewport({width, height}),
+        async viewport(width, height) {
+            try {
+                await page.setViewport({width, height});
+            } catch (error) {
+                // Firefox ESR 140 knows no screen-orientation override, which puppeteer sends
+                // beside the viewport; the viewport itself is set.
+                if (!String(error.message).includes('setScreenOrientationOverride')) throw error;
+            }
+        },
         screenshot: (path) => page.screenshot({path}),
         errors: () => errors,
         close: () => browser.close(),
