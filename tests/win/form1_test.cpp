@@ -13,7 +13,9 @@
 
 #include <oleacc.h>
 
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvanu::win {
@@ -22,13 +24,14 @@ namespace {
 struct RecordedBox {
     std::wstring text, title;
     MessageIcon icon;
+    HWND owner;
 };
 
 class RecordingBoxes final : public MessageBoxes {
 public:
-    void show(HWND, const std::wstring& text, const std::wstring& title,
+    void show(HWND owner, const std::wstring& text, const std::wstring& title,
               MessageIcon icon) override {
-        boxes.push_back({text, title, icon});
+        boxes.push_back({text, title, icon, owner});
     }
     std::vector<RecordedBox> boxes;
 };
@@ -63,6 +66,23 @@ protected:
     }
 
     HWND at(std::string_view name) { return form.control(name); }
+    // Chooses the menu item with the caption, by the id the menu bar itself holds for it.
+    void choose(const wchar_t* caption) {
+        HMENU bar = GetMenu(form.hwnd());
+        for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+            HMENU popup = GetSubMenu(bar, i);
+            for (int j = 0; j < GetMenuItemCount(popup); ++j) {
+                wchar_t text[64] = {};
+                GetMenuStringW(popup, static_cast<UINT>(j), text, 64, MF_BYPOSITION);
+                if (std::wstring(text) == caption) {
+                    SendMessageW(form.hwnd(), WM_COMMAND, GetMenuItemID(popup, j), 0);
+                    pump();
+                    return;
+                }
+            }
+        }
+        ADD_FAILURE() << "no menu item " << narrow(caption);
+    }
     std::wstring textOf(HWND hwnd) {
         wchar_t buffer[256] = {};
         GetWindowTextW(hwnd, buffer, 256);
@@ -116,22 +136,36 @@ TEST_P(Layout, PlacesEveryControlAndFontAtTheDpi) {
     EXPECT_EQ(client.right, px(layout::kClientWidth));
     EXPECT_EQ(client.bottom, px(layout::kClientHeight));
 
-    for (const auto& group : {layout::kTextBoxes, layout::kLabels})
-        for (const layout::Box& box : group) {
-            const RECT r = clientRect(at(box.name));
-            EXPECT_EQ(r.left, px(box.left)) << box.name;
-            EXPECT_EQ(r.top, px(box.top)) << box.name;
-            EXPECT_EQ(r.right, px(box.left + box.width)) << box.name;
-            EXPECT_EQ(r.bottom, px(box.top + box.height)) << box.name;
-            const LOGFONTW font = fontOf(at(box.name));
-            if (box.designFontPoints > 0) {
-                EXPECT_EQ(font.lfHeight, fontHeight(box.designFontPoints, dpi)) << box.name;
-                EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
-                EXPECT_EQ(font.lfWeight, FW_NORMAL);
-                EXPECT_FALSE(font.lfItalic || font.lfUnderline || font.lfStrikeOut);
-                EXPECT_EQ(std::wstring(font.lfFaceName), form.fonts().designFamily());
-            }
+    // The design, in twips: left, top, width, height, and the design font's size in points.
+    const struct {
+        const char* name;
+        int left, top, width, height;
+        double points;
+    } design[] = {
+        {"Text5", 120, 600, 615, 375, 0},       {"Text3", 1080, 120, 495, 495, 0},
+        {"Text1", 1080, 840, 495, 495, 0},      {"Label3", 1920, 480, 255, 495, 24},
+        {"Text6", 2280, 600, 615, 375, 0},      {"Text4", 3120, 120, 495, 495, 0},
+        {"Text2", 3120, 840, 495, 495, 0},      {"Label4", 3960, 480, 255, 495, 24},
+        {"Label5", 4320, 480, 255, 375, 21.75}, {"Label6", 4680, 600, 615, 375, 0},
+        {"Label2", 5520, 120, 735, 375, 0},     {"Label1", 5520, 960, 735, 375, 0},
+        {"Command3", 720, 1800, 975, 615, 0},   {"Command2", 2760, 1800, 975, 615, 0},
+        {"Command1", 4680, 1800, 1095, 615, 0},
+    };
+    for (const auto& box : design) {
+        const RECT r = clientRect(at(box.name));
+        EXPECT_EQ(r.left, px(box.left)) << box.name;
+        EXPECT_EQ(r.top, px(box.top)) << box.name;
+        EXPECT_EQ(r.right, px(box.left + box.width)) << box.name;
+        EXPECT_EQ(r.bottom, px(box.top + box.height)) << box.name;
+        const LOGFONTW font = fontOf(at(box.name));
+        if (box.points > 0) {
+            EXPECT_EQ(font.lfHeight, fontHeight(box.points, dpi)) << box.name;
+            EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+            EXPECT_EQ(font.lfWeight, FW_NORMAL);
+            EXPECT_FALSE(font.lfItalic || font.lfUnderline || font.lfStrikeOut);
+            EXPECT_EQ(std::wstring(font.lfFaceName), form.fonts().designFamily());
         }
+    }
     // 21.75 points stays apart from 22 wherever the DPI tells them apart: at 120 dpi 22 points
     // would be 37 pixels.
     EXPECT_EQ(fontOf(at("Label5")).lfHeight, dpi == 144 ? -44 : dpi == 120 ? -36 : -29);
@@ -305,6 +339,8 @@ TEST_F(Window, CalculatesClearsAndReportsAsTheSharedCommandsSay) {
     click("Command1");
     ASSERT_EQ(boxes.boxes.size(), 2u);
     EXPECT_EQ(boxes.boxes[1].text, L"実行時エラー '6':\r\rオーバーフローしました。");
+    EXPECT_EQ(boxes.boxes[1].title, L"Zelvanu");
+    EXPECT_EQ(boxes.boxes[1].icon, MessageIcon::Critical);
     EXPECT_TRUE(IsWindow(form.hwnd()));
 
     click("Command2");
@@ -313,11 +349,13 @@ TEST_F(Window, CalculatesClearsAndReportsAsTheSharedCommandsSay) {
     EXPECT_EQ(result(), (std::vector<std::wstring>{L"", L"", L"", L""}));
     EXPECT_EQ(textOf(form.answer()), L"");
 
-    SendMessageW(form.hwnd(), WM_COMMAND, kMenVerId, 0);
+    choose(L"バージョン情報");
     ASSERT_EQ(boxes.boxes.size(), 3u);
     EXPECT_EQ(boxes.boxes[2].text.rfind(L"Zelvanuver2.0.0\r", 0), 0u);
     EXPECT_EQ(boxes.boxes[2].title, L"バージョン情報");
     EXPECT_EQ(boxes.boxes[2].icon, MessageIcon::Information);
+    for (const RecordedBox& box : boxes.boxes)
+        EXPECT_EQ(box.owner, form.hwnd()) << narrow(box.title);
 }
 
 // What a screen reader is told: one live-region change of the answer region per calculation
@@ -367,6 +405,30 @@ TEST_F(Window, AnnouncesTheWholeAnswerOnceAsALiveRegion) {
     UnhookWinEvent(hook);
 }
 
+// The three bars are drawn: under each, across its middle, the window shows ink, not the face.
+TEST_F(Window, DrawsTheThreeBars) {
+    UpdateWindow(form.hwnd());
+    HDC dc = GetDC(form.hwnd());
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const UINT dpi = form.dpi();
+    // The design's bars in twips: from x1 to x2 at y.
+    for (const auto [x1, y, x2] :
+         {std::array{840, 720, 1800}, std::array{3000, 720, 3720}, std::array{5400, 720, 6360}}) {
+        const int x = twipsToPixels((x1 + x2) / 2, dpi);
+        EXPECT_NE(GetPixel(dc, x, twipsToPixels(y, dpi)), face) << x1;
+        EXPECT_EQ(GetPixel(dc, x, twipsToPixels(y, dpi) - 4), face) << x1 << ": more than a bar";
+    }
+    ReleaseDC(form.hwnd(), dc);
+}
+
+// Started minimised (from a shortcut set to run minimised), the window starts minimised.
+TEST(StartUp, ShowsTheWindowAsTheProgramIsToldTo) {
+    RecordingBoxes boxes;
+    Form1 form{GetModuleHandleW(nullptr), boxes};
+    form.show(SW_SHOWMINNOACTIVE);
+    EXPECT_TRUE(IsIconic(form.hwnd()));
+}
+
 class Quit : public Window, public testing::WithParamInterface<int> {};
 
 TEST_P(Quit, EndsTheLoopWithStatusZeroAndAsksNothing) {
@@ -375,7 +437,7 @@ TEST_P(Quit, EndsTheLoopWithStatusZeroAndAsksNothing) {
         click("Command3");
         break;
     case 1:
-        SendMessageW(form.hwnd(), WM_COMMAND, kMenEndId, 0);
+        choose(L"終了");
         break;
     default:
         SendMessageW(form.hwnd(), WM_CLOSE, 0, 0);
@@ -388,22 +450,30 @@ TEST_P(Quit, EndsTheLoopWithStatusZeroAndAsksNothing) {
 
 INSTANTIATE_TEST_SUITE_P(ByButtonMenuAndCloseBox, Quit, testing::Values(0, 1, 2));
 
-// Reads the box the calling thread shows, then presses its OK button.
+// Reads the box titled g_boxTitle that the calling thread shows: its text, buttons, owner and
+// icon; then presses its OK button.
+const wchar_t* g_boxTitle = L"エラーメッセージ";
 std::wstring g_boxText;
 int g_boxButtons = 0;
+HWND g_boxOwner = nullptr;
+HICON g_boxIcon = nullptr;
 void CALLBACK readAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = FindWindowW(L"#32770", L"エラーメッセージ");
+    HWND box = FindWindowW(L"#32770", g_boxTitle);
     if (!box || !IsWindowVisible(box))
         return;
     KillTimer(nullptr, timer);
     wchar_t text[256] = {};
     GetDlgItemTextW(box, 0xFFFF, text, 256);
     g_boxText = text;
+    g_boxOwner = GetWindow(box, GW_OWNER);
     g_boxButtons = 0;
+    g_boxIcon = nullptr;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t cls[16];
         GetClassNameW(child, cls, 16);
         g_boxButtons += std::wstring(cls) == L"Button" && IsWindowVisible(child);
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            g_boxIcon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
     }
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
@@ -419,6 +489,34 @@ TEST(SystemMessageBoxes, ShowsALoneCarriageReturnAsALineBreakWithOkOnly) {
                               MessageIcon::Critical);
     EXPECT_EQ(g_boxText, L"一行目\r\n二行目");
     EXPECT_EQ(g_boxButtons, 1);
+}
+
+// The window's real boxes: owned by it, with the critical icon for a message and the information
+// icon for the version; once closed, the focus is back in the control that had it.
+TEST(SystemMessageBoxes, BelongToTheWindowAndGiveTheFocusBack) {
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    SystemMessageBoxes boxes;
+    Form1 form{GetModuleHandleW(nullptr), boxes};
+    form.show(SW_SHOWNORMAL);
+    SetForegroundWindow(form.hwnd());
+    for (const auto& [title, command, icon] :
+         {std::tuple{L"エラーメッセージ", controlId("Command1"), IDI_HAND},
+          std::tuple{L"バージョン情報", kMenVerId, IDI_ASTERISK}}) {
+        SetFocus(form.control("Text2"));
+        g_boxTitle = title;
+        g_boxOwner = nullptr;
+        SetTimer(nullptr, 0, 50, readAndCloseBox);
+        SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!form.preTranslate(msg))
+                DispatchMessageW(&msg);
+        EXPECT_EQ(g_boxOwner, form.hwnd()) << narrow(title);
+        EXPECT_EQ(g_boxIcon, LoadIconW(nullptr, icon)) << narrow(title);
+        EXPECT_EQ(GetFocus(), form.control("Text2")) << narrow(title);
+    }
 }
 
 } // namespace
