@@ -114,6 +114,7 @@ private slots:
         QCOMPARE(m_ui->boxes.boxes[0].text, message);
         QCOMPARE(m_ui->boxes.boxes[0].title, kErrorTitle);
         QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Critical);
+        QCOMPARE(m_ui->boxes.boxes[0].parent, &m_ui->window);
         QCOMPARE(shown(), blank());
         QCOMPARE(boxTexts(), boxes);
     }
@@ -126,6 +127,8 @@ private slots:
         QCOMPARE(shown(), blank());
         QCOMPARE(m_ui->boxes.boxes.size(), 1);
         QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Critical);
+        QCOMPARE(m_ui->boxes.boxes[0].title, QStringLiteral("Zelvanu"));
+        QCOMPARE(m_ui->boxes.boxes[0].parent, &m_ui->window);
         QVERIFY(m_ui->boxes.boxes[0].text.contains(QStringLiteral("'6'")));
         QVERIFY(m_ui->boxes.boxes[0].text.contains(QStringLiteral("オーバーフロー")));
         QVERIFY(m_ui->window.isVisible());
@@ -196,6 +199,7 @@ private slots:
         QVERIFY(m_ui->boxes.boxes[0].text.startsWith(QStringLiteral("Zelvanuver2.0.0\r")));
         QCOMPARE(m_ui->boxes.boxes[0].title, QStringLiteral("バージョン情報"));
         QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Information);
+        QCOMPARE(m_ui->boxes.boxes[0].parent, &m_ui->window);
     }
 
     void quitEndsTheProgram_data() {

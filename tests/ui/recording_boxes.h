@@ -11,12 +11,14 @@ struct RecordedBox {
     QString text;
     QString title;
     MessageIcon icon;
+    QWidget* parent;
 };
 
 class RecordingBoxes final : public MessageBoxes {
 public:
-    void show(QWidget*, const QString& text, const QString& title, MessageIcon icon) override {
-        boxes.append({text, title, icon});
+    void show(QWidget* parent, const QString& text, const QString& title,
+              MessageIcon icon) override {
+        boxes.append({text, title, icon, parent});
     }
     QList<RecordedBox> boxes;
 };
