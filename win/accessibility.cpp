@@ -58,9 +58,15 @@ Accessibility::~Accessibility() {
 }
 
 void Accessibility::setName(HWND control, const std::wstring& name) {
+    m_names[control] = name;
     if (m_services)
         m_services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                    PROPID_ACC_NAME, name.c_str());
+}
+
+std::wstring Accessibility::name(HWND control) const {
+    const auto it = m_names.find(control);
+    return it == m_names.end() ? std::wstring() : it->second;
 }
 
 void Accessibility::makeLiveRegion(HWND control) {

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 struct IAccPropServices;
@@ -25,6 +26,8 @@ public:
     // Starts COM on this thread and reaches the annotation service.
     void start();
     void setName(HWND control, const std::wstring& name);
+    // The name last given to the control, whether or not the service took it.
+    std::wstring name(HWND control) const;
     // Marks the control as a polite live region.
     void makeLiveRegion(HWND control);
     // Tells screen readers that the live region changed and should be read again.
@@ -32,6 +35,7 @@ public:
 
 private:
     IAccPropServices* m_services = nullptr;
+    std::map<HWND, std::wstring> m_names;
     bool m_comStarted = false;
 };
 

@@ -35,6 +35,7 @@ public:
     HWND answer() const { return m_answer; }
     UINT dpi() const { return m_dpi; }
     const Fonts& fonts() const { return m_fonts; }
+    const Accessibility& accessibility() const { return m_accessibility; }
     const CalcState& calcState() const { return m_commands.calcState(); }
 
     // Shows and paints the window; once the loop runs, screen readers get its names.

@@ -383,6 +383,27 @@ std::wstring accessibleName(HWND hwnd) {
     return text;
 }
 
+// The names a screen reader is given (Wine's annotation service takes none, so they are read
+// from what the window gave): the boxes' and signs' names from the design, and each result
+// label's role with its value.
+TEST_F(Window, NamesEveryBoxAndResultLabelForScreenReaders) {
+    const auto spoken = [this](const char* name) {
+        return form.accessibility().name(at(name));
+    };
+    EXPECT_EQ(spoken("Text5"), L"1つ目の数の整数部分");
+    EXPECT_EQ(spoken("Text2"), L"2つ目の数の分母");
+    EXPECT_EQ(spoken("Label3"), L"たす");
+    type("Text3", L"1");
+    type("Text1", L"2");
+    type("Text4", L"2");
+    type("Text2", L"3");
+    click("Command1");
+    EXPECT_EQ(spoken("Label1"), L"答えの分母 6");
+    EXPECT_EQ(spoken("Label2"), L"答えの分子 1");
+    EXPECT_EQ(spoken("Label6"), L"答えの整数部分 1");
+    EXPECT_EQ(spoken("Label5"), L"答えの符号");
+}
+
 TEST_F(Window, AnnouncesTheWholeAnswerOnceAsALiveRegion) {
     HWINEVENTHOOK hook =
         SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
