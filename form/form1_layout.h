@@ -93,6 +93,12 @@ constexpr std::array<Menu, 2> kMenus{{
     {"MenHelp", "ヘルプ", "MenVer", "バージョン情報"},
 }};
 
+// The widest value a box is made to show whole: -32768 in a whole-part box, 32767 in a numerator
+// or denominator box.
+constexpr std::string_view widestValue(std::string_view textBox) {
+    return textBox == "Text5" || textBox == "Text6" ? "-32768" : "32767";
+}
+
 // The box of the control with this name; an unknown name is a programming error.
 constexpr Box boxNamed(std::string_view name) {
     for (const auto& group : {kTextBoxes, kLabels})

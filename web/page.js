@@ -11,6 +11,8 @@
     const titles = [...menubar.querySelectorAll('[aria-haspopup]')];
     let click = () => {}; // until the module is ready, clicks do nothing
     let beforeMenus = null; // the control that had the focus before the menus took it
+    // The markup lists the controls in Tab order: the first box is the first input.
+    const firstBox = () => form.querySelector('.client input');
 
     // The menu bar, after the ARIA menubar pattern: one Tab stop, Left and Right between the
     // titles, Down, Enter or Space to open, Escape to close.
@@ -42,8 +44,7 @@
     function choose(item) {
         closeMenus();
         // The command runs where the user was, so that its box gives the focus back there.
-        (beforeMenus && beforeMenus.isConnected ? beforeMenus : document.getElementById('Text5'))
-            .focus();
+        (beforeMenus && beforeMenus.isConnected ? beforeMenus : firstBox()).focus();
         click(item.id);
     }
 
@@ -128,14 +129,14 @@
     });
     document.getElementById('restart').addEventListener('click', () => location.reload());
 
-    // The boxes' font shrinks where a platform's digits are wide, until -32768 fits a whole-part
-    // box and 32767 a fraction box with the caret after it. Everything else scales with the
-    // window, so the factor holds at every size.
+    // The boxes' font shrinks where a platform's digits are wide, until each box's widest value
+    // (-32768 in a whole-part box, 32767 in a fraction box) fits with the caret after it.
+    // Everything else scales with the window, so the factor holds at every size.
     function fitBoxes() {
         const probe = document.createElement('canvas').getContext('2d');
         let fit = 1;
-        for (const [id, widest] of [['Text5', '-32768'], ['Text3', '32767']]) {
-            const box = document.getElementById(id);
+        for (const box of form.querySelectorAll('input[data-widest]')) {
+            const widest = box.dataset.widest;
             const style = getComputedStyle(box);
             probe.font = `${style.fontSize} ${style.fontFamily}`;
             const room = box.clientWidth - parseFloat(style.paddingLeft) -
@@ -152,7 +153,7 @@
         // The first box takes the focus once a calculation can run, unless the user has
         // already put it somewhere.
         if (!document.activeElement || document.activeElement === document.body)
-            document.getElementById('Text5').focus();
+            firstBox().focus();
     });
 
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -99,7 +99,8 @@ std::string controls() {
         const layout::Box box = layout::boxNamed(name);
         if (name.starts_with("Text"))
             html += "<input id=\"" + escaped(name) + "\" type=\"text\" aria-label=\"" +
-                    escaped(box.spokenName) +
+                    escaped(box.spokenName) + "\" data-widest=\"" +
+                    escaped(layout::widestValue(name)) +
                     "\" autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\">\n";
         else
             html += "<button id=\"" + escaped(name) + "\" type=\"button\" data-click>" +

@@ -80,12 +80,10 @@ int textWidth(HDC dc, HFONT font, const wchar_t* text) {
 
 // Whether every box shows its widest value whole in the font.
 bool boxesShowWidestValues(HDC dc, HFONT font, UINT dpi) {
-    for (const layout::Box& box : layout::kTextBoxes) {
-        const bool wholePart = box.name == "Text5" || box.name == "Text6";
-        const wchar_t* widest = wholePart ? L"-32768" : L"32767";
-        if (textWidth(dc, font, widest) > Fonts::textRoom(box.width, dpi))
+    for (const layout::Box& box : layout::kTextBoxes)
+        if (textWidth(dc, font, widen(layout::widestValue(box.name)).c_str()) >
+            Fonts::textRoom(box.width, dpi))
             return false;
-    }
     return true;
 }
 
