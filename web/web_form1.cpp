@@ -32,7 +32,8 @@ EM_JS(void, zv_show_message, (const char* text, const char* title, const char* i
     document.getElementById("message-title").textContent = UTF8ToString(title);
     document.getElementById("message-text").textContent = UTF8ToString(text);
     dialog.dataset.icon = UTF8ToString(icon);
-    dialog.showModal();
+    if (!dialog.open) // a modal dialog takes every click and key, but never open it twice
+        dialog.showModal();
     document.getElementById("message-ok").focus();
 });
 EM_JS(void, zv_announce, (const char* phrase), {
