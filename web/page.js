@@ -154,7 +154,7 @@
         // already put it somewhere.
         if (!document.activeElement || document.activeElement === document.body)
             firstBox().focus();
+        // Only now, so that keeping the files for offline use does not slow the first start.
+        if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
     });
-
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
 })();
