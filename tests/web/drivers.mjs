@@ -3,7 +3,8 @@
 // WebKitGTK through its own WebDriver (plain W3C WebDriver over HTTP). All from Debian; nothing
 // here downloads a browser.
 //   goto(url), evaluate(fn, ...args), click(selector), type(text), press(...keys),
-//   viewport(width, height), screenshot(path), errors(), close()
+//   viewport(width, height), screenshot(path), errors() (null where it cannot read the console),
+//   close()
 // Keys are named as in KeyboardEvent.key ('Tab', 'Enter', ' ', 'ArrowDown'), with 'Shift+' in
 // front for a chord.
 import puppeteer from 'puppeteer-core';
@@ -148,7 +149,7 @@ async function openWebKit() {
         async screenshot(path) {
             await writeFile(path, Buffer.from(await call('GET', session('/screenshot')), 'base64'));
         },
-        errors: () => [],
+        errors: () => null, // WebDriver does not read the console
         async close() {
             await call('DELETE', session('')).catch(() => {});
             driver.kill();

@@ -301,9 +301,10 @@ try {
             console.log(`FAILED: ${name}\n  ${String(error.stack || error).replace(/\n/g, '\n  ')}`);
         }
     }
-    // The console, as one more check: nothing may have gone wrong unseen.
-    const errors = d.errors().filter((text) => !/service ?worker|Failed to load resource/i.test(text));
-    chosen.push(['the console shows no errors']);
+    // The console, as one more check where the driver reads it: nothing went wrong unseen.
+    const errors = (d.errors() || [])
+        .filter((text) => !/service ?worker|Failed to load resource/i.test(text));
+    if (d.errors()) chosen.push(['the console shows no errors']);
     if (errors.length) {
         ++failed;
         console.log(`FAILED: the console shows errors\n  ${errors.join('\n  ')}`);
