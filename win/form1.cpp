@@ -326,15 +326,14 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
+// The button or menu item with the id, handed to the commands by its design name.
 void Form1::onCommand(int id) {
-    if (id == controlId("Command1"))
-        m_commands.calculate();
-    else if (id == controlId("Command2"))
-        m_commands.clear();
-    else if (id == controlId("Command3") || id == kMenEndId)
-        m_commands.quit();
-    else if (id == kMenVerId)
-        m_commands.showVersion();
+    for (const layout::Box& button : layout::kButtons)
+        if (id == controlId(button.name))
+            m_commands.click(button.name);
+    for (const layout::Menu& menu : layout::kMenus)
+        if (id == menuItemId(menu.itemName))
+            m_commands.click(menu.itemName);
 }
 
 std::string Form1::text(TextBoxId box) const {
