@@ -4,51 +4,81 @@
 
 namespace zelvanu {
 
+bool Form1Commands::click(std::string_view controlName) {
+    const Control* clicked = controlNamed(controlName);
+    switch (clicked ? clicked->command : Command::None) {
+    case Command::Calculate:
+        calculate();
+        return true;
+    case Command::Clear:
+        clear();
+        return true;
+    case Command::Quit:
+        quit();
+        return true;
+    case Command::ShowVersion:
+        showVersion();
+        return true;
+    case Command::None:
+        break;
+    }
+    return false;
+}
+
+void Form1Commands::setResult(ControlId label, std::string_view text) {
+    m_window.setCaption(label, text, spokenLabel(control(label).spokenName, text));
+}
+
+void Form1Commands::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+    m_window.showMessage(withLineFeeds(text), title, icon);
+}
+
 // Denominator, numerator, sign, whole part: the order both calculate and clear blank them in.
 void Form1Commands::blankResult() {
-    for (ResultLabelId label : {ResultLabelId::Label1, ResultLabelId::Label2, ResultLabelId::Label5,
-                                ResultLabelId::Label6})
-        m_window.setCaption(label, {});
+    using enum ControlId;
+    for (ControlId label : {ResultDenominator, ResultNumerator, ResultSign, ResultWhole})
+        setResult(label, {});
     m_window.announceAnswer({});
 }
 
 void Form1Commands::calculate() {
     blankResult();
 
-    using enum TextBoxId;
+    using enum ControlId;
     CalcOutcome outcome;
     try {
-        outcome = m_calculator.calculate(m_window.text(Text1), m_window.text(Text2),
-                                         m_window.text(Text3), m_window.text(Text4),
-                                         m_window.text(Text5), m_window.text(Text6));
+        // In the calculation's own order: the denominators, the numerators, the whole parts.
+        outcome = m_calculator.calculate(
+            m_window.text(FirstDenominator), m_window.text(SecondDenominator),
+            m_window.text(FirstNumerator), m_window.text(SecondNumerator),
+            m_window.text(FirstWhole), m_window.text(SecondWhole));
     } catch (const RunTimeError& error) {
         // The one place an arithmetic fault stops: the labels are still blank.
-        m_window.showMessage(runTimeErrorText(error), kRunTimeErrorTitle, MessageIcon::Critical);
+        showMessage(runTimeErrorText(error), kRunTimeErrorTitle, MessageIcon::Critical);
         return;
     }
 
     if (const auto* message = std::get_if<std::string>(&outcome)) {
-        m_window.showMessage(*message, kErrorTitle, MessageIcon::Critical);
+        showMessage(*message, kErrorTitle, MessageIcon::Critical);
         return;
     }
     // Blank fields leave their labels blank from above.
     const auto& fields = std::get<ResultFields>(outcome);
-    const std::pair<ResultLabelId, const std::string&> shown[] = {
-        {ResultLabelId::Label6, fields.whole},
-        {ResultLabelId::Label5, fields.sign},
-        {ResultLabelId::Label1, fields.denominator},
-        {ResultLabelId::Label2, fields.numerator},
+    const std::pair<ControlId, const std::string&> shown[] = {
+        {ResultWhole, fields.whole},
+        {ResultSign, fields.sign},
+        {ResultDenominator, fields.denominator},
+        {ResultNumerator, fields.numerator},
     };
     for (const auto& [label, text] : shown)
         if (!text.empty())
-            m_window.setCaption(label, text);
+            setResult(label, text);
     m_window.announceAnswer(
         spokenAnswer(fields.sign, fields.whole, fields.numerator, fields.denominator));
 }
 
 void Form1Commands::clear() {
-    for (TextBoxId box : {TextBoxId::Text1, TextBoxId::Text2, TextBoxId::Text3, TextBoxId::Text4,
-                          TextBoxId::Text5, TextBoxId::Text6})
+    for (ControlId box : controlsOf<ControlKind::TextBox>())
         m_window.setText(box, {});
     blankResult();
 }
@@ -58,21 +88,7 @@ void Form1Commands::quit() {
 }
 
 void Form1Commands::showVersion() {
-    m_window.showMessage(versionBoxText(programVersion()), kVersionTitle, MessageIcon::Information);
-}
-
-bool Form1Commands::click(std::string_view controlName) {
-    if (controlName == "Command1")
-        calculate();
-    else if (controlName == "Command2")
-        clear();
-    else if (controlName == "Command3" || controlName == "MenEnd")
-        quit();
-    else if (controlName == "MenVer")
-        showVersion();
-    else
-        return false;
-    return true;
+    showMessage(versionBoxText(programVersion()), kVersionTitle, MessageIcon::Information);
 }
 
 } // namespace zelvanu

@@ -14,6 +14,17 @@ std::string runTimeErrorText(const RunTimeError& error) {
     return "実行時エラー '" + std::to_string(error.number()) + "':\r\r" + std::string(kind);
 }
 
+std::string withLineFeeds(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] != '\r')
+            lines += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            lines += '\n';
+    return lines;
+}
+
 std::string spokenLabel(std::string_view role, std::string_view shown) {
     std::string name(role);
     if (!shown.empty())

@@ -23,6 +23,10 @@ std::string versionBoxText(const ProgramVersion& version);
 // The kind and number of the error, in Japanese: "実行時エラー '6':\r\rオーバーフローしました。"
 std::string runTimeErrorText(const RunTimeError& error);
 
+// The texts above end their lines with a lone carriage return, as the design wrote them; a window
+// is handed them with a line feed instead (FormWindow).
+std::string withLineFeeds(std::string_view text);
+
 // A result label's name for a screen reader: its role, then what it shows ("答えの分子 1"), or
 // the role alone when it is blank.
 std::string spokenLabel(std::string_view role, std::string_view shown);

@@ -21,17 +21,11 @@ int minimumWidthForTitle(const QString& title) {
 
 } // namespace
 
-QString withLineFeeds(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 void QtMessageBoxes::show(QWidget* parent, const QString& text, const QString& title,
                           MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
                                                   : QMessageBox::Information,
-                    title, withLineFeeds(text), QMessageBox::Ok, parent);
+                    title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // what the user typed never turns into markup
     // A box as narrow as a short text makes the window manager cut its title
     // ("エラー…ージ"); an invisible row as wide as the title keeps the box wider than that.

@@ -26,8 +26,4 @@ public:
               MessageIcon icon) override;
 };
 
-// A lone carriage return ends a line in the program's texts; Qt's labels only break at line
-// feeds, so the box shows the text with each line break made a line feed.
-QString withLineFeeds(QString text);
-
 } // namespace zelvanu

@@ -3,7 +3,7 @@
 // locale, Qt's own Japanese texts (context menus, box buttons, the command-line help) and the
 // Japanese fonts the window is designed with. It creates no window and runs no event loop.
 
-#include "form/form1_layout.h"
+#include "form/form1_controls.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // The fraction adder: from the six box texts to the sum as a reduced mixed number, or to one of
 // the two messages that tell the user what to fix. It owns the calculation record (CalcState)
 // and the GCD and LCM routines that write into it. It shows nothing and catches nothing: an
-// arithmetic fault leaves calculate() as a RunTimeError for the window to hand to the host.
+// arithmetic fault leaves calculate() as a RunTimeError, which the window's commands report.
 
 #include "kernel/checked.h"
 #include "kernel/runtime_error.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The one fault the arithmetic raises. A RunTimeError abandons the whole calculation: nothing in
-// the kernel catches it, and the window hands it to the host's treatment of unhandled errors.
-// It carries no message of its own; wording the report for the user is the host's job.
+// the kernel catches it; the window's commands (form/) catch it at their one boundary and report
+// it. It carries no message of its own: the commands word the report (runTimeErrorText).
 
 #include <exception>
 

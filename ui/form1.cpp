@@ -1,6 +1,5 @@
 #include "ui/form1.h"
 
-#include "form/form1_layout.h"
 #include "host/startup.h"
 #include "ui/answer_region.h"
 #include "ui/fraction_bar.h"
@@ -16,7 +15,6 @@
 #include <QPushButton>
 
 #include <limits>
-#include <type_traits>
 
 #include "ui/icons/zelvanu.xpm" // defines zelvanu_icon
 
@@ -24,15 +22,11 @@ namespace zelvanu {
 
 namespace {
 
-QRect pixels(const layout::Box& b) {
+QRect pixels(const Control& c) {
     using layout::twipsToPixels;
-    return {twipsToPixels(b.left), twipsToPixels(b.top), twipsToPixels(b.width),
-            twipsToPixels(b.height)};
-}
-
-QRect pixels(const layout::Bar& b) {
-    using layout::twipsToPixels;
-    return {twipsToPixels(b.x1), twipsToPixels(b.y), twipsToPixels(b.x2 - b.x1), 1};
+    // A bar is a line one pixel high.
+    return {twipsToPixels(c.rect.left), twipsToPixels(c.rect.top), twipsToPixels(c.rect.width),
+            c.kind == ControlKind::Bar ? 1 : twipsToPixels(c.rect.height)};
 }
 
 QString qt(std::string_view text) {
@@ -48,45 +42,73 @@ QFont designFont(qreal points) {
     return font;
 }
 
-Qt::Alignment alignment(layout::Align align) {
+Qt::Alignment alignment(Align align) {
     switch (align) {
-    case layout::Align::Center:
+    case Align::Center:
         return Qt::AlignCenter;
-    case layout::Align::Right:
+    case Align::Right:
         return Qt::AlignRight | Qt::AlignVCenter;
-    case layout::Align::Left:
+    case Align::Left:
         break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// A control as the layout describes it: place, caption, font, alignment and spoken name.
-template <typename Widget> Widget* addControl(QWidget* client, std::string_view name) {
-    const layout::Box& box = layout::boxNamed(name);
-    Widget* w;
-    if constexpr (std::is_same_v<Widget, ResultLabel>)
-        w = new ResultLabel(qt(box.spokenName), client);
-    else
-        w = new Widget(client);
-    w->setObjectName(qt(name));
-    w->setGeometry(pixels(box));
-    if constexpr (std::is_same_v<Widget, QLabel> || std::is_same_v<Widget, ResultLabel>)
-        w->setAlignment(alignment(box.align));
-    if constexpr (!std::is_same_v<Widget, QLineEdit>)
-        w->setText(qt(box.caption));
-    if constexpr (!std::is_same_v<Widget, ResultLabel>)
-        if (!box.spokenName.empty())
-            w->setAccessibleName(qt(box.spokenName));
-    if (box.designFontPoints > 0)
-        w->setFont(designFont(box.designFontPoints));
-    return w;
+QLineEdit* newBox(QWidget* client) {
+    auto* box = new QLineEdit(client);
+    // Whatever is typed or pasted reaches the calculation whole: the boxes set no length limit
+    // (Qt's default would cut a paste at 32767 characters) and filter nothing. The negative
+    // margins take back the two pixels a side that Qt keeps inside the frame, so a whole-part
+    // box shows -32768 and a fraction box 32767 in full instead of scrolling their first digits
+    // out of sight.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setTextMargins(-2, 0, -2, 0);
+    return box;
 }
 
-FractionBar* addBar(QWidget* client, std::string_view name) {
-    auto* bar = new FractionBar(client);
-    bar->setObjectName(qt(name));
-    bar->setGeometry(pixels(layout::barNamed(name)));
-    return bar;
+QLabel* newLabel(const Control& c, QWidget* client) {
+    QLabel* label = c.kind == ControlKind::ResultLabel ? new ResultLabel(qt(c.spokenName), client)
+                                                       : new QLabel(qt(c.caption), client);
+    label->setAlignment(alignment(c.align));
+    return label;
+}
+
+QPushButton* newButton(const Control& c, QWidget* client) {
+    auto* button = new QPushButton(qt(c.caption), client);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+// A control of the client area as its row describes it: place, caption, font, alignment and
+// spoken name.
+QWidget* newControl(const Control& c, QWidget* client) {
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case ControlKind::TextBox:
+        w = newBox(client);
+        break;
+    case ControlKind::Label:
+    case ControlKind::ResultLabel:
+        w = newLabel(c, client);
+        break;
+    case ControlKind::Bar:
+        w = new FractionBar(client);
+        break;
+    case ControlKind::Button:
+        w = newButton(c, client);
+        break;
+    case ControlKind::Menu:
+    case ControlKind::MenuItem:
+        return nullptr;
+    }
+    w->setObjectName(qt(c.name));
+    w->setGeometry(pixels(c));
+    if (c.kind != ControlKind::ResultLabel && !c.spokenName.empty())
+        w->setAccessibleName(qt(c.spokenName));
+    if (c.designFontPoints > 0)
+        w->setFont(designFont(c.designFontPoints));
+    return w;
 }
 
 } // namespace
@@ -108,75 +130,61 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxe
     buildControls(client);
     buildMenus();
     connectCommands();
-    addKeyboardAccess(this, {Command1, Command2, Command3});
 
     // The controls keep their places, so the window keeps its size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    Text5->setFocus();
+    as<QWidget>(tabOrder().front())->setFocus();
 }
 
 void Form1::buildControls(QWidget* client) {
-    // Created from left to right as they appear on screen.
-    Text5 = addControl<QLineEdit>(client, "Text5");
-    Text3 = addControl<QLineEdit>(client, "Text3");
-    Line1 = addBar(client, "Line1");
-    Text1 = addControl<QLineEdit>(client, "Text1");
-    Label3 = addControl<QLabel>(client, "Label3");
-    Text6 = addControl<QLineEdit>(client, "Text6");
-    Text4 = addControl<QLineEdit>(client, "Text4");
-    Line2 = addBar(client, "Line2");
-    Text2 = addControl<QLineEdit>(client, "Text2");
-    Label4 = addControl<QLabel>(client, "Label4");
-    m_answer = new AnswerRegion(client); // under the result labels, which it spans
-    Label5 = addControl<ResultLabel>(client, "Label5");
-    Label6 = addControl<ResultLabel>(client, "Label6");
-    Label2 = addControl<ResultLabel>(client, "Label2");
-    Line3 = addBar(client, "Line3");
-    Label1 = addControl<ResultLabel>(client, "Label1");
-    m_answer->setGeometry(Label5->geometry() | Label6->geometry() | Label2->geometry() |
-                          Label1->geometry());
-    Command3 = addControl<QPushButton>(client, "Command3");
-    Command2 = addControl<QPushButton>(client, "Command2");
-    Command1 = addControl<QPushButton>(client, "Command1");
-
-    for (std::size_t i = 1; i < layout::kTabOrder.size(); ++i)
-        setTabOrder(client->findChild<QWidget*>(qt(layout::kTabOrder[i - 1])),
-                    client->findChild<QWidget*>(qt(layout::kTabOrder[i])));
-    for (QPushButton* button : {Command1, Command2, Command3}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
+    m_answer = new AnswerRegion(client); // first, so that it lies under the result labels
+    QRect answer;
+    QList<QPushButton*> buttons;
+    for (const Control& c : kControls) {
+        QWidget* w = newControl(c, client);
+        if (!w)
+            continue;
+        m_controls[static_cast<std::size_t>(c.id)] = w;
+        if (c.kind == ControlKind::ResultLabel)
+            answer |= w->geometry();
+        if (c.kind == ControlKind::Button)
+            buttons.append(static_cast<QPushButton*>(w));
     }
+    m_answer->setGeometry(answer);
 
-    // Whatever is typed or pasted reaches the calculation whole: the boxes set no length limit
-    // (Qt's default would cut a paste at 32767 characters) and filter nothing. The negative
-    // margins take back the two pixels a side that Qt keeps inside the frame, so a whole-part
-    // box shows -32768 and a fraction box 32767 in full instead of scrolling their first digits
-    // out of sight.
-    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6}) {
-        box->setMaxLength(std::numeric_limits<int>::max());
-        box->setTextMargins(-2, 0, -2, 0);
-    }
+    const auto order = tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(as<QWidget>(order[i - 1]), as<QWidget>(order[i]));
+    addKeyboardAccess(this, buttons);
 }
 
 void Form1::buildMenus() {
-    const auto& [file, help] = layout::kMenus;
-    MewnFile = menuBar()->addMenu(qt(file.caption));
-    MewnFile->setObjectName(qt(file.name));
-    MenEnd = MewnFile->addAction(qt(file.itemCaption));
-    MenEnd->setObjectName(qt(file.itemName));
-
-    MenHelp = menuBar()->addMenu(qt(help.caption));
-    MenHelp->setObjectName(qt(help.name));
-    MenVer = MenHelp->addAction(qt(help.itemCaption));
-    MenVer->setObjectName(qt(help.itemName));
+    QMenu* menu = nullptr;
+    for (const Control& c : kControls) {
+        QObject* made;
+        if (c.kind == ControlKind::Menu) {
+            made = menu = menuBar()->addMenu(qt(c.caption));
+        } else if (c.kind == ControlKind::MenuItem) {
+            made = menu->addAction(qt(c.caption));
+        } else {
+            continue;
+        }
+        made->setObjectName(qt(c.name));
+        m_controls[static_cast<std::size_t>(c.id)] = made;
+    }
 }
 
+// Every button and menu item hands its clicks to the commands by its design name.
 void Form1::connectCommands() {
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(MenEnd, &QAction::triggered, this, &Form1::MenEnd_Click);
-    connect(MenVer, &QAction::triggered, this, &Form1::MenVer_Click);
+    for (const Control& c : kControls) {
+        const auto click = [this, name = c.name] {
+            m_commands.click(name);
+        };
+        if (c.kind == ControlKind::Button)
+            connect(as<QPushButton>(c.id), &QPushButton::clicked, this, click);
+        else if (c.kind == ControlKind::MenuItem)
+            connect(as<QAction>(c.id), &QAction::triggered, this, click);
+    }
 }
 
 } // namespace zelvanu

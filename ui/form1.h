@@ -1,25 +1,20 @@
 #pragma once
 // The program's only window on Qt: two mixed numbers, "+", "=", the result, and the quit, clear
-// and calculate buttons, laid out as the sum is written on paper. It builds its controls from the
-// shared layout and hands every click to the shared commands, which read and write it through
-// FormWindow; the window itself decides nothing. Closing it ends the program.
+// and calculate buttons, laid out as the sum is written on paper. It builds one widget for each
+// row of the shared table of controls, named after the row's design name, and hands every click
+// to the shared commands by that name; they read and write it through FormWindow
+// (form1_window.cpp). The window itself decides nothing. Closing it ends the program.
 
 #include "form/form1_commands.h"
 #include "form/form_window.h"
-#include "ui/result_label.h"
 
 #include <QMainWindow>
 
-class QAction;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
+#include <array>
 
 namespace zelvanu {
 
 class AnswerRegion;
-class FractionBar;
 class MessageBoxes;
 
 class Form1 final : public QMainWindow, private FormWindow {
@@ -31,49 +26,25 @@ public:
 
     const CalcState& calcState() const { return m_commands.calcState(); }
 
-    // The controls, under the names the window was designed with.
-    QLineEdit* Text1;    // denominator, first operand
-    QLineEdit* Text2;    // denominator, second operand
-    QLineEdit* Text3;    // numerator, first operand
-    QLineEdit* Text4;    // numerator, second operand
-    QLineEdit* Text5;    // whole part, first operand
-    QLineEdit* Text6;    // whole part, second operand
-    ResultLabel* Label1; // result denominator
-    ResultLabel* Label2; // result numerator
-    QLabel* Label3;      // "+"
-    QLabel* Label4;      // "="
-    ResultLabel* Label5; // result sign
-    ResultLabel* Label6; // result whole part
-    FractionBar* Line1;
-    FractionBar* Line2;
-    FractionBar* Line3;
-    QPushButton* Command1; // calculate
-    QPushButton* Command2; // clear
-    QPushButton* Command3; // quit
-    QMenu* MewnFile;
-    QAction* MenEnd;
-    QMenu* MenHelp;
-    QAction* MenVer;
+    // The control's widget (QLineEdit, QLabel, ResultLabel, FractionBar, QPushButton), menu
+    // (QMenu) or menu item (QAction), whose object name is its design name.
+    QObject* control(ControlId id) const { return m_controls[static_cast<std::size_t>(id)]; }
 
 private:
     void buildControls(QWidget* client);
     void buildMenus();
     void connectCommands();
+    template <typename T> T* as(ControlId id) const { return static_cast<T*>(control(id)); }
 
     // FormWindow
-    std::string text(TextBoxId box) const override;
-    void setText(TextBoxId box, std::string_view text) override;
-    void setCaption(ResultLabelId label, std::string_view text) override;
+    std::string text(ControlId box) const override;
+    void setText(ControlId box, std::string_view text) override;
+    void setCaption(ControlId label, std::string_view text, std::string_view spokenName) override;
     void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
     void announceAnswer(std::string_view phrase) override;
     void unload() override;
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void MenEnd_Click();
-    void MenVer_Click();
-
+    std::array<QObject*, kControls.size()> m_controls{};
     AnswerRegion* m_answer;
 
     MessageBoxes& m_boxes;

@@ -11,7 +11,7 @@ namespace {
 
 class KeyboardAccess final : public QObject {
 public:
-    KeyboardAccess(QMainWindow* window, std::initializer_list<QPushButton*> buttons)
+    KeyboardAccess(QMainWindow* window, const QList<QPushButton*>& buttons)
         : QObject(window), m_window(window) {
         // The window sees the key presses that no control inside it took, F10 among them.
         window->installEventFilter(this);
@@ -58,7 +58,7 @@ private:
 
 } // namespace
 
-void addKeyboardAccess(QMainWindow* window, std::initializer_list<QPushButton*> buttons) {
+void addKeyboardAccess(QMainWindow* window, const QList<QPushButton*>& buttons) {
     new KeyboardAccess(window, buttons); // owned by the window
 }
 

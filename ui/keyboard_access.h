@@ -4,13 +4,13 @@
 // the focused push button as Space does. It adds no shortcut, no access key and no default
 // button, so Enter and Esc in a text box still trigger nothing.
 
-#include <initializer_list>
+#include <QList>
 
 class QMainWindow;
 class QPushButton;
 
 namespace zelvanu {
 
-void addKeyboardAccess(QMainWindow* window, std::initializer_list<QPushButton*> buttons);
+void addKeyboardAccess(QMainWindow* window, const QList<QPushButton*>& buttons);
 
 } // namespace zelvanu

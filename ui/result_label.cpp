@@ -1,19 +1,16 @@
 #include "ui/result_label.h"
 
-#include "form/form1_texts.h"
-
 namespace zelvanu {
 
-ResultLabel::ResultLabel(const QString& role, QWidget* parent) : QLabel(parent), m_role(role) {
-    setAccessibleName(m_role);
+ResultLabel::ResultLabel(const QString& role, QWidget* parent) : QLabel(parent) {
+    setAccessibleName(role);
 }
 
-void ResultLabel::setResult(const QString& text) {
+void ResultLabel::setResult(const QString& text, const QString& spokenName) {
     setText(text);
     // A label with a name of its own reports no change of its text, so the name carries the
     // text and its change is what a screen reader hears.
-    setAccessibleName(
-        QString::fromStdString(spokenLabel(m_role.toStdString(), text.toStdString())));
+    setAccessibleName(spokenName);
 }
 
 } // namespace zelvanu

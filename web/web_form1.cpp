@@ -1,11 +1,7 @@
 #include "web/web_form1.h"
 
-#include "form/form1_layout.h"
-#include "form/form1_texts.h"
-
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -56,36 +52,28 @@ namespace zelvanu::web {
 namespace {
 
 // The ids are the design's names, which are short ASCII; a std::string gives them their NUL.
-std::string id(std::string_view name) {
-    return std::string(name);
-}
-
-std::string_view spokenRole(ResultLabelId label) {
-    return layout::boxNamed(nameOf(label)).spokenName;
+std::string id(ControlId control) {
+    return std::string(zelvanu::control(control).name);
 }
 
 } // namespace
 
-std::string WebForm1::text(TextBoxId box) const {
-    const std::unique_ptr<char, decltype(&std::free)> value(zv_value_of(id(nameOf(box)).c_str()),
+std::string WebForm1::text(ControlId box) const {
+    const std::unique_ptr<char, decltype(&std::free)> value(zv_value_of(id(box).c_str()),
                                                             &std::free);
     return value.get();
 }
 
-void WebForm1::setText(TextBoxId box, std::string_view text) {
-    zv_set_value(id(nameOf(box)).c_str(), std::string(text).c_str());
+void WebForm1::setText(ControlId box, std::string_view text) {
+    zv_set_value(id(box).c_str(), std::string(text).c_str());
 }
 
-void WebForm1::setCaption(ResultLabelId label, std::string_view text) {
-    zv_set_caption(id(nameOf(label)).c_str(), std::string(text).c_str(),
-                   spokenLabel(spokenRole(label), text).c_str());
+void WebForm1::setCaption(ControlId label, std::string_view text, std::string_view spokenName) {
+    zv_set_caption(id(label).c_str(), std::string(text).c_str(), std::string(spokenName).c_str());
 }
 
 void WebForm1::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
-    // A lone carriage return ends a line; the dialog's text breaks lines at line feeds.
-    std::string lines(text);
-    std::replace(lines.begin(), lines.end(), '\r', '\n');
-    zv_show_message(lines.c_str(), std::string(title).c_str(),
+    zv_show_message(std::string(text).c_str(), std::string(title).c_str(),
                     icon == MessageIcon::Critical ? "critical" : "information");
 }
 

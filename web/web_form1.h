@@ -20,9 +20,9 @@ public:
     void click(std::string_view controlName) { m_commands.click(controlName); }
 
 private:
-    std::string text(TextBoxId box) const override;
-    void setText(TextBoxId box, std::string_view text) override;
-    void setCaption(ResultLabelId label, std::string_view text) override;
+    std::string text(ControlId box) const override;
+    void setText(ControlId box, std::string_view text) override;
+    void setCaption(ControlId label, std::string_view text, std::string_view spokenName) override;
     // Opens the dialog and returns at once: the page cannot wait for the user. Every command
     // ends with its box, and the dialog keeps the rest of the page from input until it closes.
     void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;

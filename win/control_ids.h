@@ -1,38 +1,31 @@
 #pragma once
-// The Win32 control and menu identifiers, derived from the shared layout so that a control is
-// found by its designed name (GetDlgItem(window, controlId("Text5"))). None is IDOK or IDCANCEL,
-// so the dialog keys Enter and Esc never reach a command.
+// The Win32 control and menu identifiers, derived from the shared table of controls so that a
+// control is found by its design name (GetDlgItem(window, controlId("Text5"))) and a menu item's
+// WM_COMMAND names its row. None is IDOK or IDCANCEL, so the dialog keys Enter and Esc never
+// reach a command.
 
-#include "form/form1_layout.h"
+#include "form/form1_controls.h"
 
 #include <string_view>
 
 namespace zelvanu::win {
 
 constexpr int kFirstControlId = 100;
-constexpr int kMenEndId = 200;
-constexpr int kMenVerId = 201;
 
-// Text boxes, labels and buttons, numbered in that order from kFirstControlId; 0 for a name
-// the layout does not know.
-constexpr int controlId(std::string_view name) {
-    int id = kFirstControlId;
-    for (const auto& group : {layout::kTextBoxes, layout::kLabels})
-        for (const layout::Box& box : group) {
-            if (box.name == name)
-                return id;
-            ++id;
-        }
-    for (const layout::Box& box : layout::kButtons) {
-        if (box.name == name)
-            return id;
-        ++id;
-    }
-    return 0;
+constexpr int controlId(ControlId id) {
+    return kFirstControlId + static_cast<int>(id);
 }
 
-constexpr int menuItemId(std::string_view name) {
-    return name == "MenEnd" ? kMenEndId : name == "MenVer" ? kMenVerId : 0;
+// 0 for a name the table does not know.
+constexpr int controlId(std::string_view name) {
+    const Control* c = controlNamed(name);
+    return c ? controlId(c->id) : 0;
+}
+
+// The row with the identifier, or nullptr.
+constexpr const Control* controlWithId(int id) {
+    const int index = id - kFirstControlId;
+    return index >= 0 && index < static_cast<int>(kControls.size()) ? &kControls[index] : nullptr;
 }
 
 } // namespace zelvanu::win

@@ -1,6 +1,6 @@
 #include "win/fonts.h"
 
-#include "form/form1_layout.h"
+#include "form/form1_controls.h"
 #include "win/dpi.h"
 #include "win/wide_text.h"
 
@@ -80,9 +80,9 @@ int textWidth(HDC dc, HFONT font, const wchar_t* text) {
 
 // Whether every box shows its widest value whole in the font.
 bool boxesShowWidestValues(HDC dc, HFONT font, UINT dpi) {
-    for (const layout::Box& box : layout::kTextBoxes)
-        if (textWidth(dc, font, widen(layout::widestValue(box.name)).c_str()) >
-            Fonts::textRoom(box.width, dpi))
+    for (const Control& c : kControls)
+        if (c.kind == ControlKind::TextBox &&
+            textWidth(dc, font, widen(c.widestValue).c_str()) > Fonts::textRoom(c.rect.width, dpi))
             return false;
     return true;
 }
@@ -136,12 +136,11 @@ void Fonts::create(HWND window, UINT dpi) {
     HDC dc = GetDC(window);
     const JapaneseFamilies families = japaneseFamilies(dc);
     m_designFamily = chooseDesignFamily(families);
-    for (const layout::Box& label : layout::kLabels) {
-        if (label.designFontPoints <= 0 || designFont(label.designFontPoints) != m_default)
+    for (const Control& c : kControls) {
+        if (c.designFontPoints <= 0 || designFont(c.designFontPoints) != m_default)
             continue;
-        m_design.emplace_back(
-            label.designFontPoints,
-            createJapaneseFont(m_designFamily.c_str(), label.designFontPoints, dpi));
+        m_design.emplace_back(c.designFontPoints,
+                              createJapaneseFont(m_designFamily.c_str(), c.designFontPoints, dpi));
     }
 
     // Labels and buttons: the message font. The boxes: the same family, a pixel smaller at a

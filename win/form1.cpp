@@ -1,7 +1,5 @@
 #include "win/form1.h"
 
-#include "form/form1_layout.h"
-#include "form/form1_texts.h"
 #include "win/control_ids.h"
 #include "win/dpi.h"
 #include "win/message_boxes.h"
@@ -28,17 +26,13 @@ SIZE windowSize(UINT dpi) {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-bool isTextBox(std::string_view name) {
-    return name.starts_with("Text");
-}
-
-DWORD staticAlignment(layout::Align align) {
+DWORD staticAlignment(Align align) {
     switch (align) {
-    case layout::Align::Center:
+    case Align::Center:
         return SS_CENTER;
-    case layout::Align::Right:
+    case Align::Right:
         return SS_RIGHT;
-    case layout::Align::Left:
+    case Align::Left:
         break;
     }
     return SS_LEFT;
@@ -81,10 +75,8 @@ Form1::~Form1() {
 }
 
 HWND Form1::control(std::string_view name) const {
-    for (const auto& [controlName, handle] : m_controls)
-        if (controlName == name)
-            return handle;
-    return nullptr;
+    const Control* c = controlNamed(name);
+    return c ? control(c->id) : nullptr;
 }
 
 void Form1::show(int how) {
@@ -95,87 +87,91 @@ void Form1::show(int how) {
 
 void Form1::describeForScreenReaders() {
     m_accessibility.start();
-    for (const auto& group : {layout::kTextBoxes, layout::kLabels})
-        for (const layout::Box& box : group)
-            m_accessibility.setName(control(box.name), widen(box.spokenName));
+    for (const Control& c : kControls)
+        if (!c.spokenName.empty())
+            m_accessibility.setName(control(c.id), widen(c.spokenName));
     m_accessibility.makeLiveRegion(m_answer);
 }
 
 void Form1::createMenus() {
     HMENU bar = CreateMenu();
-    for (const layout::Menu& menu : layout::kMenus) {
-        HMENU popup = CreatePopupMenu();
-        AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(menuItemId(menu.itemName)),
-                    widen(menu.itemCaption).c_str());
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widen(menu.caption).c_str());
+    HMENU popup = nullptr;
+    for (const Control& c : kControls) {
+        if (c.kind == ControlKind::Menu) {
+            popup = CreatePopupMenu();
+            AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widen(c.caption).c_str());
+        } else if (c.kind == ControlKind::MenuItem) {
+            AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(controlId(c.id)),
+                        widen(c.caption).c_str());
+        }
     }
     SetMenu(m_hwnd, bar);
 }
 
 void Form1::createControls() {
-    const auto create = [this](const wchar_t* cls, std::string_view name, DWORD style,
-                               DWORD exStyle, std::string_view caption) {
-        const RECT r = pixels(layout::boxNamed(name));
+    const auto create = [this](const Control& c, const wchar_t* cls, DWORD style) {
+        const RECT r = pixels(c.rect);
         HWND handle = CreateWindowExW(
-            exStyle, cls, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+            0, cls, widen(c.caption).c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
             r.right - r.left, r.bottom - r.top, m_hwnd,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(name))), m_instance, nullptr);
-        m_controls.emplace_back(name, handle);
-        setFont(name, handle);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(c.id))), m_instance, nullptr);
+        m_controls[static_cast<std::size_t>(c.id)] = handle;
+        setFont(c);
         return handle;
     };
     // The controls that take the focus come first, in Tab order: the dialog keys move the
     // focus in the order of creation.
-    for (std::string_view name : layout::kTabOrder) {
-        if (isTextBox(name)) {
+    for (ControlId id : tabOrder()) {
+        const Control& c = zelvanu::control(id);
+        if (c.kind == ControlKind::TextBox) {
             // No typing limit: whatever is pasted reaches the calculation whole.
-            HWND box = create(L"EDIT", name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 0, {});
+            HWND box = create(c, L"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
             SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
         } else {
             // BS_NOTIFY: the button reports taking the focus, as a box does.
-            create(L"BUTTON", name, WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, 0,
-                   layout::boxNamed(name).caption);
+            create(c, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY);
         }
     }
-    for (const layout::Box& label : layout::kLabels)
-        create(L"STATIC", label.name, SS_NOPREFIX | SS_CENTERIMAGE | staticAlignment(label.align),
-               0, label.caption);
+    for (const Control& c : kControls)
+        if (c.kind == ControlKind::Label || c.kind == ControlKind::ResultLabel)
+            create(c, L"STATIC", SS_NOPREFIX | SS_CENTERIMAGE | staticAlignment(c.align));
     // Last, so that it lies under the result labels; owner-drawn so that it draws nothing.
     const RECT r = answerRect();
     m_answer =
         CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, m_hwnd, nullptr, m_instance, nullptr);
-    m_lastFocus = control(layout::kTabOrder.front());
+    m_lastFocus = control(tabOrder().front());
 }
 
-RECT Form1::pixels(const layout::Box& box) const {
-    const auto px = [this](int twips) {
-        return twipsToPixels(twips, m_dpi);
+RECT Form1::pixels(const Rect& twips) const {
+    const auto px = [this](int value) {
+        return twipsToPixels(value, m_dpi);
     };
-    return {px(box.left), px(box.top), px(box.left + box.width), px(box.top + box.height)};
+    return {px(twips.left), px(twips.top), px(twips.left + twips.width),
+            px(twips.top + twips.height)};
 }
 
 RECT Form1::answerRect() const {
     RECT answer{INT_MAX, INT_MAX, 0, 0};
-    for (const layout::Box& label : layout::kLabels)
-        if (label.caption.empty()) { // the result labels
-            const RECT r = pixels(label);
+    for (const Control& c : kControls)
+        if (c.kind == ControlKind::ResultLabel) {
+            const RECT r = pixels(c.rect);
             UnionRect(&answer, &answer, &r);
         }
     return answer;
 }
 
-void Form1::setFont(std::string_view name, HWND control) const {
-    const layout::Box& box = layout::boxNamed(name);
-    const HFONT font = isTextBox(name)            ? m_fonts.boxFont()
-                       : box.designFontPoints > 0 ? m_fonts.designFont(box.designFontPoints)
-                                                  : m_fonts.defaultFont();
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+void Form1::setFont(const Control& c) const {
+    const bool box = c.kind == ControlKind::TextBox;
+    const HFONT font = box                      ? m_fonts.boxFont()
+                       : c.designFontPoints > 0 ? m_fonts.designFont(c.designFontPoints)
+                                                : m_fonts.defaultFont();
+    SendMessageW(control(c.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // The boxes are narrow for their widest values: a thin border and thin margins, which the
     // box font is chosen to fit.
-    if (isTextBox(name)) {
+    if (box) {
         const int margin = Fonts::boxMargin(m_dpi);
-        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+        SendMessageW(control(c.id), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
                      MAKELPARAM(margin, margin));
     }
 }
@@ -183,10 +179,13 @@ void Form1::setFont(std::string_view name, HWND control) const {
 void Form1::applyDpi(UINT dpi, const POINT* topLeft) {
     m_dpi = dpi;
     m_fonts.create(m_hwnd, dpi);
-    for (const auto& [name, handle] : m_controls) {
-        const RECT r = pixels(layout::boxNamed(name));
+    for (const Control& c : kControls) {
+        HWND handle = control(c.id);
+        if (!handle || c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem)
+            continue;
+        const RECT r = pixels(c.rect);
         MoveWindow(handle, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
-        setFont(name, handle);
+        setFont(c);
     }
     const RECT answer = answerRect();
     MoveWindow(m_answer, answer.left, answer.top, answer.right - answer.left,
@@ -218,11 +217,12 @@ void Form1::fitWindow(const POINT* topLeft) {
 
 void Form1::paintBars(HDC dc) const {
     const int thickness = std::max(1, MulDiv(1, static_cast<int>(m_dpi), kDefaultDpi));
-    for (const layout::Bar& bar : layout::kBars) {
-        const int y = twipsToPixels(bar.y, m_dpi);
-        const RECT r{twipsToPixels(bar.x1, m_dpi), y, twipsToPixels(bar.x2, m_dpi), y + thickness};
-        FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOWTEXT));
-    }
+    for (const Control& c : kControls)
+        if (c.kind == ControlKind::Bar) {
+            RECT r = pixels(c.rect);
+            r.bottom = r.top + thickness;
+            FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOWTEXT));
+        }
 }
 
 bool Form1::preTranslate(MSG& msg) {
@@ -232,8 +232,9 @@ bool Form1::preTranslate(MSG& msg) {
         // No button is a default button: Enter presses the focused button, as Space does, and
         // otherwise Enter and Esc do nothing (the dialog keys would send IDOK and IDCANCEL).
         const bool repeated = (msg.lParam & (1 << 30)) != 0;
-        const bool onButton = std::ranges::any_of(
-            layout::kButtons, [&](const layout::Box& b) { return control(b.name) == msg.hwnd; });
+        const Control* focused = controlWithId(GetDlgCtrlID(msg.hwnd));
+        const bool onButton =
+            focused && focused->kind == ControlKind::Button && control(focused->id) == msg.hwnd;
         if (msg.wParam == VK_RETURN && onButton && !repeated)
             SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
         return true;
@@ -328,31 +329,25 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // The button or menu item with the id, handed to the commands by its design name.
 void Form1::onCommand(int id) {
-    for (const layout::Box& button : layout::kButtons)
-        if (id == controlId(button.name))
-            m_commands.click(button.name);
-    for (const layout::Menu& menu : layout::kMenus)
-        if (id == menuItemId(menu.itemName))
-            m_commands.click(menu.itemName);
+    if (const Control* clicked = controlWithId(id))
+        m_commands.click(clicked->name);
 }
 
-std::string Form1::text(TextBoxId box) const {
-    HWND handle = control(nameOf(box));
+std::string Form1::text(ControlId box) const {
+    HWND handle = control(box);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
     return narrow(text);
 }
 
-void Form1::setText(TextBoxId box, std::string_view text) {
-    SetWindowTextW(control(nameOf(box)), widen(text).c_str());
+void Form1::setText(ControlId box, std::string_view text) {
+    SetWindowTextW(control(box), widen(text).c_str());
 }
 
-void Form1::setCaption(ResultLabelId label, std::string_view text) {
-    const std::string_view name = nameOf(label);
-    SetWindowTextW(control(name), widen(text).c_str());
-    m_accessibility.setName(control(name),
-                            widen(spokenLabel(layout::boxNamed(name).spokenName, text)));
+void Form1::setCaption(ControlId label, std::string_view text, std::string_view spokenName) {
+    SetWindowTextW(control(label), widen(text).c_str());
+    m_accessibility.setName(control(label), widen(spokenName));
 }
 
 void Form1::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {

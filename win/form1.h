@@ -1,21 +1,20 @@
 #pragma once
 // The program's only window on Windows: the same design as everywhere, built from the shared
-// layout with standard controls (Edit boxes, Static labels, push buttons, a menu bar), scaled to
-// the DPI of the screen it is on, and rescaled when it moves to another. Every click goes to the
-// shared commands, which read and write the window through FormWindow; the window procedure only
-// dispatches. Destroying the window ends the message loop and so the program.
+// table of controls with standard controls (Edit boxes, Static labels, push buttons, a menu bar),
+// scaled to the DPI of the screen it is on, and rescaled when it moves to another. Every click goes
+// to the shared commands, which read and write the window through FormWindow; the window procedure
+// only dispatches. Destroying the window ends the message loop and so the program.
 
 #include "form/form1_commands.h"
-#include "form/form1_layout.h"
+#include "form/form1_controls.h"
 #include "form/form_window.h"
 #include "win/accessibility.h"
 #include "win/fonts.h"
 
 #include <windows.h>
 
+#include <array>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace zelvanu::win {
 
@@ -30,8 +29,10 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     HWND hwnd() const { return m_hwnd; }
-    // The control with the layout's name ("Text5", "Label1", "Command1"), or nullptr.
+    // The control with the design name ("Text5", "Label1", "Command1"), or nullptr; the bars
+    // are painted by the window and have none.
     HWND control(std::string_view name) const;
+    HWND control(ControlId id) const { return m_controls[static_cast<std::size_t>(id)]; }
     HWND answer() const { return m_answer; }
     UINT dpi() const { return m_dpi; }
     const Fonts& fonts() const { return m_fonts; }
@@ -40,7 +41,7 @@ public:
 
     // Shows and paints the window; once the loop runs, screen readers get its names.
     void show(int how);
-    // The keys a dialog handles: Tab and Shift+Tab move the focus in the layout's order, Enter
+    // The keys a dialog handles: Tab and Shift+Tab move the focus in the design's order, Enter
     // presses the focused button, Enter and Esc in a box do nothing. Call with every message
     // before dispatching it; true when it was handled here.
     bool preTranslate(MSG& msg);
@@ -54,9 +55,9 @@ private:
     void createControls();
     void createMenus();
     // A control's place in pixels at the window's DPI; the answer region spans the result.
-    RECT pixels(const layout::Box& box) const;
+    RECT pixels(const Rect& twips) const;
     RECT answerRect() const;
-    void setFont(std::string_view name, HWND control) const;
+    void setFont(const Control& c) const;
     // Places the window, its controls and fonts for a new DPI; `topLeft` puts the window there.
     void applyDpi(UINT dpi, const POINT* topLeft);
     // Sizes the window around a client area of the designed size, at `topLeft` if given.
@@ -69,9 +70,9 @@ private:
     // FormWindow: the controls' texts through the W functions, boxes through MessageBoxes,
     // the answer through the live region, unload by destroying the window.
     void unload() override;
-    std::string text(TextBoxId box) const override;
-    void setText(TextBoxId box, std::string_view text) override;
-    void setCaption(ResultLabelId label, std::string_view text) override;
+    std::string text(ControlId box) const override;
+    void setText(ControlId box, std::string_view text) override;
+    void setCaption(ControlId label, std::string_view text, std::string_view spokenName) override;
     void announceAnswer(std::string_view phrase) override;
     void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
 
@@ -82,7 +83,7 @@ private:
     HWND m_answer = nullptr;
     // Where the focus goes back to when the window is activated again.
     HWND m_lastFocus = nullptr;
-    std::vector<std::pair<std::string_view, HWND>> m_controls; // by layout name
+    std::array<HWND, kControls.size()> m_controls{}; // by ControlId
     UINT m_dpi = 96;
     Fonts m_fonts;
     Accessibility m_accessibility;

@@ -26,8 +26,8 @@ public:
               MessageIcon icon) override;
 };
 
-// A lone carriage return ends a line in the program's texts; a box breaks lines at CR LF, so
-// each lone one gets its line feed.
-std::wstring withLineBreaks(const std::wstring& text);
+// Windows' texts end their lines with CR LF: each line feed of the window's texts gets its
+// carriage return.
+std::wstring withCrLf(const std::wstring& text);
 
 } // namespace zelvanu::win

@@ -9,20 +9,25 @@ namespace {
 
 // A window without a toolkit that records what the commands did to it.
 struct RecordingWindow final : FormWindow {
-    std::map<TextBoxId, std::string> boxes;
-    std::string messageTitle;
+    std::map<ControlId, std::string> boxes;
+    std::map<ControlId, std::pair<std::string, std::string>> captions; // text, spoken name
+    std::string announced;
+    std::string messageText, messageTitle;
     bool unloaded = false;
 
-    std::string text(TextBoxId box) const override {
+    std::string text(ControlId box) const override {
         const auto it = boxes.find(box);
         return it == boxes.end() ? std::string() : it->second;
     }
-    void setText(TextBoxId box, std::string_view text) override { boxes[box] = text; }
-    void setCaption(ResultLabelId, std::string_view) override {}
-    void showMessage(std::string_view, std::string_view title, MessageIcon) override {
+    void setText(ControlId box, std::string_view text) override { boxes[box] = text; }
+    void setCaption(ControlId label, std::string_view text, std::string_view spoken) override {
+        captions[label] = {std::string(text), std::string(spoken)};
+    }
+    void showMessage(std::string_view text, std::string_view title, MessageIcon) override {
+        messageText = text;
         messageTitle = title;
     }
-    void announceAnswer(std::string_view) override {}
+    void announceAnswer(std::string_view phrase) override { announced = phrase; }
     void unload() override { unloaded = true; }
 };
 
@@ -37,13 +42,13 @@ class ClickByName : public testing::TestWithParam<Click> {};
 
 TEST_P(ClickByName, RunsTheDesignedCommand) {
     RecordingWindow window;
-    window.boxes[TextBoxId::Text5] = "typed";
+    window.boxes[ControlId::FirstWhole] = "typed";
     Form1Commands commands(window);
 
     EXPECT_TRUE(commands.click(GetParam().control));
     EXPECT_EQ(window.messageTitle, GetParam().messageTitle);
     EXPECT_EQ(window.unloaded, GetParam().unloads);
-    EXPECT_EQ(window.text(TextBoxId::Text5).empty(), GetParam().clears);
+    EXPECT_EQ(window.text(ControlId::FirstWhole).empty(), GetParam().clears);
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, ClickByName,
@@ -57,10 +62,50 @@ INSTANTIATE_TEST_SUITE_P(Controls, ClickByName,
 TEST(ClickByName, IgnoresControlsWithoutACommand) {
     RecordingWindow window;
     Form1Commands commands(window);
-    for (std::string_view name : {"Text5", "Label1", "MewnFile", "MenHelp", ""})
+    for (std::string_view name : {"Text5", "Label1", "Line1", "MewnFile", "MenHelp", ""})
         EXPECT_FALSE(commands.click(name)) << name;
     EXPECT_EQ(window.messageTitle, "");
     EXPECT_FALSE(window.unloaded);
+}
+
+// Given -1 1/2 + -2/3 in the boxes, calculate shows each field of -2 1/6 in its own label, under
+// a spoken name that carries the value, and announces the whole answer.
+TEST(Calculate, PutsEachFieldInItsLabelAndNamesItForScreenReaders) {
+    RecordingWindow window;
+    using enum ControlId;
+    window.boxes = {{FirstWhole, "-1"}, {FirstNumerator, "1"},  {FirstDenominator, "2"},
+                    {SecondWhole, "-"}, {SecondNumerator, "2"}, {SecondDenominator, "3"}};
+    Form1Commands commands(window);
+    commands.calculate();
+
+    using Shown = std::pair<std::string, std::string>;
+    EXPECT_EQ(window.captions[ResultSign], (Shown{"-", "答えの符号 -"}));
+    EXPECT_EQ(window.captions[ResultWhole], (Shown{"2", "答えの整数部分 2"}));
+    EXPECT_EQ(window.captions[ResultNumerator], (Shown{"1", "答えの分子 1"}));
+    EXPECT_EQ(window.captions[ResultDenominator], (Shown{"6", "答えの分母 6"}));
+    EXPECT_EQ(window.announced, "答え マイナス 2 と 6分の1");
+
+    commands.clear();
+    for (ControlId label : {ResultSign, ResultWhole, ResultNumerator, ResultDenominator})
+        EXPECT_EQ(window.captions[label].first, "") << control(label).name;
+    EXPECT_EQ(window.captions[ResultDenominator].second, "答えの分母");
+    EXPECT_EQ(window.announced, "");
+}
+
+// The window is handed lines that end in line feeds, whatever the texts were written with.
+TEST(Messages, ReachTheWindowWithLineFeeds) {
+    RecordingWindow window;
+    Form1Commands commands(window);
+    commands.showVersion();
+    EXPECT_EQ(window.messageText.rfind("Zelvanuver2.0.0\n", 0), 0u) << window.messageText;
+    EXPECT_EQ(window.messageText.find('\r'), std::string::npos);
+
+    window.boxes = {{ControlId::FirstNumerator, "40000"},
+                    {ControlId::FirstDenominator, "1"},
+                    {ControlId::SecondNumerator, "1"},
+                    {ControlId::SecondDenominator, "2"}};
+    commands.calculate();
+    EXPECT_EQ(window.messageText, "実行時エラー '6':\n\nオーバーフローしました。");
 }
 
 } // namespace

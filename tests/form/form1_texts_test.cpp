@@ -21,5 +21,14 @@ TEST(RunTimeErrorText, NamesKindAndNumber) {
               "実行時エラー '11':\r\r浮動小数点演算でエラーが発生しました。");
 }
 
+TEST(WithLineFeeds, EndsEveryLineWithALineFeed) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"a\rb", "a\nb"}, {"a\r\rb", "a\n\nb"}, {"a\r\nb", "a\nb"},   {"a\r", "a\n"},
+        {"\r", "\n"},     {"a\nb", "a\nb"},     {"一行目", "一行目"}, {"", ""},
+    };
+    for (const auto& [written, handed] : rows)
+        EXPECT_EQ(withLineFeeds(written), handed) << written;
+}
+
 } // namespace
 } // namespace zelvanu

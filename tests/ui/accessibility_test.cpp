@@ -7,6 +7,7 @@
 #include "test_main.h"
 #include "typing.h"
 #include "ui/form1.h"
+#include "ui/result_label.h"
 #include "window_under_test.h"
 
 #include <QAccessible>
@@ -53,9 +54,10 @@ class TestAccessibility : public QObject {
     // Sign, whole part, numerator, denominator, then the whole answer, as a screen reader reads
     // them.
     QStringList spokenResult() {
-        return {spokenName(m_ui->window.Label5), spokenName(m_ui->window.Label6),
-                spokenName(m_ui->window.Label2), spokenName(m_ui->window.Label1),
-                spokenName(answerArea())};
+        return {spokenName(m_ui->named<ResultLabel>("Label5")),
+                spokenName(m_ui->named<ResultLabel>("Label6")),
+                spokenName(m_ui->named<ResultLabel>("Label2")),
+                spokenName(m_ui->named<ResultLabel>("Label1")), spokenName(answerArea())};
     }
 
 private slots:
@@ -98,13 +100,15 @@ private slots:
     void answerIsSpokenAndAnnounced() {
         QFETCH(QStringList, boxes);
         QFETCH(QStringList, spoken);
-        Form1& w = m_ui->window;
-        QLineEdit* const texts[] = {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6};
+        QLineEdit* const texts[] = {
+            m_ui->named<QLineEdit>("Text1"), m_ui->named<QLineEdit>("Text2"),
+            m_ui->named<QLineEdit>("Text3"), m_ui->named<QLineEdit>("Text4"),
+            m_ui->named<QLineEdit>("Text5"), m_ui->named<QLineEdit>("Text6")};
         for (int i = 0; i < 6; ++i)
             typeText(texts[i], boxes[i]);
         g_renamed.clear();
         g_shown.clear();
-        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QTest::mouseClick(m_ui->named<QPushButton>("Command1"), Qt::LeftButton);
         QCOMPARE(spokenResult(), spoken);
         QCOMPARE(QAccessible::queryAccessibleInterface(answerArea())->role(),
                  QAccessible::Notification);
@@ -114,13 +118,15 @@ private slots:
         QCOMPARE(showing(answerArea()), answered);
         // Every label calculate writes, and the answer area, announce their new names.
         for (QObject* written :
-             {static_cast<QObject*>(w.Label1), static_cast<QObject*>(w.Label2),
-              static_cast<QObject*>(w.Label5), static_cast<QObject*>(w.Label6), answerArea()})
+             {static_cast<QObject*>(m_ui->named<ResultLabel>("Label1")),
+              static_cast<QObject*>(m_ui->named<ResultLabel>("Label2")),
+              static_cast<QObject*>(m_ui->named<ResultLabel>("Label5")),
+              static_cast<QObject*>(m_ui->named<ResultLabel>("Label6")), answerArea()})
             QVERIFY2(g_renamed.contains(written), qPrintable(written->objectName()));
         QCOMPARE(g_renamed.last(), answerArea()); // the whole answer comes once it is complete
 
         g_renamed.clear();
-        w.Command2->click();
+        m_ui->named<QPushButton>("Command2")->click();
         QCOMPARE(spokenResult(),
                  (QStringList{"答えの符号", "答えの整数部分", "答えの分子", "答えの分母", ""}));
         QCOMPARE(g_renamed.size(), 5);

@@ -4,6 +4,7 @@
 #include "test_main.h"
 #include "typing.h"
 #include "ui/form1.h"
+#include "ui/result_label.h"
 #include "window_under_test.h"
 
 #include <QInputMethodEvent>
@@ -29,23 +30,26 @@ class TestCommands : public QObject {
 
     // Types the six texts into Text1..Text6 (after emptying them).
     void type(const QStringList& texts) {
-        QLineEdit* boxes[] = {m_ui->window.Text1, m_ui->window.Text2, m_ui->window.Text3,
-                              m_ui->window.Text4, m_ui->window.Text5, m_ui->window.Text6};
+        QLineEdit* boxes[] = {m_ui->named<QLineEdit>("Text1"), m_ui->named<QLineEdit>("Text2"),
+                              m_ui->named<QLineEdit>("Text3"), m_ui->named<QLineEdit>("Text4"),
+                              m_ui->named<QLineEdit>("Text5"), m_ui->named<QLineEdit>("Text6")};
         for (int i = 0; i < 6; ++i) {
             boxes[i]->clear();
             typeText(boxes[i], texts.value(i));
         }
     }
-    void calculate() { QTest::mouseClick(m_ui->window.Command1, Qt::LeftButton); }
+    void calculate() { QTest::mouseClick(m_ui->named<QPushButton>("Command1"), Qt::LeftButton); }
     // Sign, whole, numerator, denominator as shown.
     QStringList shown() const {
-        return {m_ui->window.Label5->text(), m_ui->window.Label6->text(),
-                m_ui->window.Label2->text(), m_ui->window.Label1->text()};
+        return {
+            m_ui->named<ResultLabel>("Label5")->text(), m_ui->named<ResultLabel>("Label6")->text(),
+            m_ui->named<ResultLabel>("Label2")->text(), m_ui->named<ResultLabel>("Label1")->text()};
     }
     static QStringList blank() { return {"", "", "", ""}; }
     QStringList boxTexts() const {
-        return {m_ui->window.Text1->text(), m_ui->window.Text2->text(), m_ui->window.Text3->text(),
-                m_ui->window.Text4->text(), m_ui->window.Text5->text(), m_ui->window.Text6->text()};
+        return {m_ui->named<QLineEdit>("Text1")->text(), m_ui->named<QLineEdit>("Text2")->text(),
+                m_ui->named<QLineEdit>("Text3")->text(), m_ui->named<QLineEdit>("Text4")->text(),
+                m_ui->named<QLineEdit>("Text5")->text(), m_ui->named<QLineEdit>("Text6")->text()};
     }
 
 private slots:
@@ -158,14 +162,14 @@ private slots:
         type({"2", "3", "1", "2", "1", "4"});
         calculate();
         const CalcState before = m_ui->window.calcState();
-        m_ui->window.Text4->setFocus();
-        QTest::keyClick(m_ui->window.Text4, Qt::Key_Tab); // focus now on Text2
+        m_ui->named<QLineEdit>("Text4")->setFocus();
+        QTest::keyClick(m_ui->named<QLineEdit>("Text4"), Qt::Key_Tab); // focus now on Text2
         QWidget* focused = QApplication::focusWidget();
-        m_ui->window.Command2->click();
+        m_ui->named<QPushButton>("Command2")->click();
         QCOMPARE(boxTexts(), (QStringList{"", "", "", "", "", ""}));
         QCOMPARE(shown(), blank());
-        QCOMPARE(m_ui->window.Label3->text(), QStringLiteral("+"));
-        QCOMPARE(m_ui->window.Label4->text(), QStringLiteral("="));
+        QCOMPARE(m_ui->named<QLabel>("Label3")->text(), QStringLiteral("+"));
+        QCOMPARE(m_ui->named<QLabel>("Label4")->text(), QStringLiteral("="));
         QCOMPARE(QApplication::focusWidget(), focused);
         QCOMPARE(m_ui->window.calcState().LcmVal, before.LcmVal);
         QCOMPARE(m_ui->window.calcState().SumNum, before.SumNum);
@@ -175,9 +179,11 @@ private slots:
         // Given a Japanese input method, when it commits full-width digits into the boxes,
         // then they count as the digits they stand for.
         const std::pair<QLineEdit*, QString> commits[] = {
-            {m_ui->window.Text3, QStringLiteral("１")}, {m_ui->window.Text1, QStringLiteral("２")},
-            {m_ui->window.Text4, QStringLiteral("１")}, {m_ui->window.Text2, QStringLiteral("３")},
-            {m_ui->window.Text5, QStringLiteral("ー")},
+            {m_ui->named<QLineEdit>("Text3"), QStringLiteral("１")},
+            {m_ui->named<QLineEdit>("Text1"), QStringLiteral("２")},
+            {m_ui->named<QLineEdit>("Text4"), QStringLiteral("１")},
+            {m_ui->named<QLineEdit>("Text2"), QStringLiteral("３")},
+            {m_ui->named<QLineEdit>("Text5"), QStringLiteral("ー")},
         };
         for (const auto& [box, text] : commits) {
             box->setFocus();
@@ -194,9 +200,9 @@ private slots:
     }
 
     void versionMenuShowsTheVersionBox() {
-        m_ui->window.MenVer->trigger();
+        m_ui->named<QAction>("MenVer")->trigger();
         QCOMPARE(m_ui->boxes.boxes.size(), 1);
-        QVERIFY(m_ui->boxes.boxes[0].text.startsWith(QStringLiteral("Zelvanuver2.0.0\r")));
+        QVERIFY(m_ui->boxes.boxes[0].text.startsWith(QStringLiteral("Zelvanuver2.0.0\n")));
         QCOMPARE(m_ui->boxes.boxes[0].title, QStringLiteral("バージョン情報"));
         QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Information);
         QCOMPARE(m_ui->boxes.boxes[0].parent, &m_ui->window);
@@ -212,9 +218,9 @@ private slots:
         QFETCH(int, how);
         const int status = m_ui->runUntilClosed([this, how] {
             if (how == 0)
-                QTest::mouseClick(m_ui->window.Command3, Qt::LeftButton);
+                QTest::mouseClick(m_ui->named<QPushButton>("Command3"), Qt::LeftButton);
             else if (how == 1)
-                m_ui->window.MenEnd->trigger();
+                m_ui->named<QAction>("MenEnd")->trigger();
             else
                 m_ui->window.windowHandle()->close();
         });

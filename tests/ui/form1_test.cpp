@@ -8,6 +8,7 @@
 #include "window_under_test.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,12 +124,12 @@ private slots:
     void barsAndSignsLeaveInk() {
         // Given 1 1/2 + 2/3 calculated, when the window is drawn, then each bar and each text
         // of the sum puts pixels unlike the background where its control sits.
-        m_ui->window.Text5->setText(QStringLiteral("1"));
-        m_ui->window.Text3->setText(QStringLiteral("1"));
-        m_ui->window.Text1->setText(QStringLiteral("2"));
-        m_ui->window.Text4->setText(QStringLiteral("2"));
-        m_ui->window.Text2->setText(QStringLiteral("3"));
-        m_ui->window.Command1->click();
+        m_ui->named<QLineEdit>("Text5")->setText(QStringLiteral("1"));
+        m_ui->named<QLineEdit>("Text3")->setText(QStringLiteral("1"));
+        m_ui->named<QLineEdit>("Text1")->setText(QStringLiteral("2"));
+        m_ui->named<QLineEdit>("Text4")->setText(QStringLiteral("2"));
+        m_ui->named<QLineEdit>("Text2")->setText(QStringLiteral("3"));
+        m_ui->named<QPushButton>("Command1")->click();
         QWidget* client = m_ui->window.centralWidget();
         const QImage image = client->grab().toImage();
         const qreal scale = image.devicePixelRatio();
@@ -154,10 +155,10 @@ private slots:
         QMenuBar* bar = m_ui->window.menuBar();
         QTest::keyClick(control("Text5"), key);
         QCOMPARE(QApplication::focusWidget(), bar);
-        QCOMPARE(bar->activeAction(), m_ui->window.MewnFile->menuAction());
-        QVERIFY(!m_ui->window.MewnFile->isVisible()); // selected, not yet open
+        QCOMPARE(bar->activeAction(), m_ui->named<QMenu>("MewnFile")->menuAction());
+        QVERIFY(!m_ui->named<QMenu>("MewnFile")->isVisible()); // selected, not yet open
         QTest::keyClick(bar, Qt::Key_Right);
-        QCOMPARE(bar->activeAction(), m_ui->window.MenHelp->menuAction());
+        QCOMPARE(bar->activeAction(), m_ui->named<QMenu>("MenHelp")->menuAction());
         QTest::keyClick(bar, Qt::Key_Left);
         QTest::keyClick(bar, Qt::Key_Escape);
         QCOMPARE(QApplication::focusWidget(), control("Text5"));
@@ -167,8 +168,8 @@ private slots:
         QTest::keyClick(control("Text5"), key);
         QTest::keyClick(bar, Qt::Key_Right);
         QTest::keyClick(bar, Qt::Key_Down);
-        QTRY_VERIFY(m_ui->window.MenHelp->isVisible());
-        QTest::keyClick(m_ui->window.MenHelp, Qt::Key_Return);
+        QTRY_VERIFY(m_ui->named<QMenu>("MenHelp")->isVisible());
+        QTest::keyClick(m_ui->named<QMenu>("MenHelp"), Qt::Key_Return);
         QTRY_COMPARE(m_ui->boxes.boxes.size(), 1);
         QCOMPARE(m_ui->boxes.boxes[0].title, QStringLiteral("バージョン情報"));
     }
@@ -399,7 +400,7 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
         });
         const QString title = QStringLiteral("エラーメッセージ");
-        QtMessageBoxes().show(&m_ui->window, QStringLiteral("一行目\r二行目"), title, icon);
+        QtMessageBoxes().show(&m_ui->window, QStringLiteral("一行目\n二行目"), title, icon);
         QCOMPARE(seenText, QStringLiteral("一行目\n二行目"));
         QCOMPARE(seenIcon, shownIcon);
         QCOMPARE(seenTitle, title);

@@ -7,6 +7,7 @@
 #include "test_main.h"
 #include "typing.h"
 #include "ui/form1.h"
+#include "ui/result_label.h"
 #include "window_under_test.h"
 
 #include <QClipboard>
@@ -81,7 +82,9 @@ private slots:
         QVERIFY(ui.showActive());
         Form1& w = ui.window;
         RecordingBoxes& boxes = ui.boxes;
-        QLineEdit* const texts[] = {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6};
+        QLineEdit* const texts[] = {ui.named<QLineEdit>("Text1"), ui.named<QLineEdit>("Text2"),
+                                    ui.named<QLineEdit>("Text3"), ui.named<QLineEdit>("Text4"),
+                                    ui.named<QLineEdit>("Text5"), ui.named<QLineEdit>("Text6")};
         int calculations = 0, results = 0, messages = 0, faults = 0;
 
         for (int action = 0; action < 20000; ++action) {
@@ -108,12 +111,12 @@ private slots:
                 typeText(box, session.text().left(8));
                 break;
             case 6: // clear everything
-                QTest::mouseClick(w.Command2, Qt::LeftButton);
+                QTest::mouseClick(ui.named<QPushButton>("Command2"), Qt::LeftButton);
                 for (QLineEdit* t : texts)
                     QVERIFY(t->text().isEmpty());
                 break;
             case 7: // the version box
-                w.MenVer->trigger();
+                ui.named<QAction>("MenVer")->trigger();
                 QCOMPARE(boxes.boxes.last().title, QStringLiteral("バージョン情報"));
                 break;
             case 8:
@@ -124,16 +127,19 @@ private slots:
             case 13:
             case 14: { // calculate, and compare with a fresh calculator
                 const int boxesBefore = static_cast<int>(boxes.boxes.size());
-                QTest::mouseClick(w.Command1, Qt::LeftButton);
+                QTest::mouseClick(ui.named<QPushButton>("Command1"), Qt::LeftButton);
                 ++calculations;
                 ResultFields expected;
                 QString expectedBox;
                 Calculator fresh;
                 try {
-                    const CalcOutcome out = fresh.calculate(
-                        w.Text1->text().toStdString(), w.Text2->text().toStdString(),
-                        w.Text3->text().toStdString(), w.Text4->text().toStdString(),
-                        w.Text5->text().toStdString(), w.Text6->text().toStdString());
+                    const CalcOutcome out =
+                        fresh.calculate(ui.named<QLineEdit>("Text1")->text().toStdString(),
+                                        ui.named<QLineEdit>("Text2")->text().toStdString(),
+                                        ui.named<QLineEdit>("Text3")->text().toStdString(),
+                                        ui.named<QLineEdit>("Text4")->text().toStdString(),
+                                        ui.named<QLineEdit>("Text5")->text().toStdString(),
+                                        ui.named<QLineEdit>("Text6")->text().toStdString());
                     if (const auto* fields = std::get_if<ResultFields>(&out)) {
                         expected = *fields;
                         ++results;
@@ -142,11 +148,13 @@ private slots:
                         ++messages;
                     }
                 } catch (const RunTimeError& e) {
-                    expectedBox = QString::fromStdString(runTimeErrorText(e));
+                    expectedBox = QString::fromStdString(withLineFeeds(runTimeErrorText(e)));
                     ++faults;
                 }
-                const QStringList shown{w.Label5->text(), w.Label6->text(), w.Label2->text(),
-                                        w.Label1->text()};
+                const QStringList shown{ui.named<ResultLabel>("Label5")->text(),
+                                        ui.named<ResultLabel>("Label6")->text(),
+                                        ui.named<ResultLabel>("Label2")->text(),
+                                        ui.named<ResultLabel>("Label1")->text()};
                 const QStringList wanted{QString::fromStdString(expected.sign),
                                          QString::fromStdString(expected.whole),
                                          QString::fromStdString(expected.numerator),

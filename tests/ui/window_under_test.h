@@ -16,6 +16,11 @@ struct WindowUnderTest {
     RecordingBoxes boxes;
     Form1 window{boxes};
 
+    // The window's control with this design name.
+    template <typename W> W* named(const char* name) const {
+        return window.findChild<W*>(QLatin1String(name));
+    }
+
     [[nodiscard]] bool showActive() {
         window.show();
         window.activateWindow();

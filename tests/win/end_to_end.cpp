@@ -118,7 +118,7 @@ int wmain(int argc, wchar_t** argv) {
     check(readAndCloseBox() == L"数値を入れてください", "an empty numerator brings its message");
     check(textOf(control("Label1")).empty(), "and leaves the result blank");
 
-    PostMessageW(g_window, WM_COMMAND, zelvanu::win::kMenVerId, 0);
+    PostMessageW(g_window, WM_COMMAND, controlId("MenVer"), 0);
     check(readAndCloseBox().starts_with(L"Zelvanuver2.0.0\r\n"), "the version box");
 
     PostMessageW(control("Command3"), BM_CLICK, 0, 0);

@@ -2,7 +2,7 @@
 // and the commands as a user gives them, with the message boxes recorded instead of shown (one
 // real box is closed from a timer).
 
-#include "form/form1_layout.h"
+#include "form/form1_controls.h"
 #include "win/control_ids.h"
 #include "win/dpi.h"
 #include "win/form1.h"
@@ -16,6 +16,7 @@
 #include <array>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zelvanu::win {
@@ -185,11 +186,13 @@ TEST_P(WidestValues, ShowWholeWhileTypedAndAfter) {
     SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                  reinterpret_cast<LPARAM>(&suggested));
     ASSERT_EQ(form.dpi(), dpi);
-    for (const layout::Box& box : layout::kTextBoxes) {
-        HWND edit = at(box.name);
-        EXPECT_EQ(std::wstring(fontOf(edit).lfFaceName), faceAtStart) << box.name;
-        const bool wholePart = box.height == 375; // the design's whole-part boxes are the low ones
-        const std::wstring widest = wholePart ? L"-32768" : L"32767";
+    const std::pair<const char*, std::wstring> widestValues[] = {
+        {"Text5", L"-32768"}, {"Text3", L"32767"}, {"Text1", L"32767"},
+        {"Text6", L"-32768"}, {"Text4", L"32767"}, {"Text2", L"32767"},
+    };
+    for (const auto& [name, widest] : widestValues) {
+        HWND edit = at(name);
+        EXPECT_EQ(std::wstring(fontOf(edit).lfFaceName), faceAtStart) << name;
         SetFocus(edit);
         for (wchar_t c : widest)
             PostMessageW(edit, WM_CHAR, c, 1);
@@ -207,11 +210,11 @@ TEST_P(WidestValues, ShowWholeWhileTypedAndAfter) {
             ReleaseDC(edit, dc);
             RECT inside;
             GetClientRect(edit, &inside);
-            EXPECT_GE(static_cast<short>(LOWORD(first)), format.left) << box.name << ' ' << when;
+            EXPECT_GE(static_cast<short>(LOWORD(first)), format.left) << name << ' ' << when;
             EXPECT_LE(static_cast<short>(LOWORD(last)) + lastWidth.cx, format.right)
-                << box.name << ' ' << when;
-            EXPECT_GT(format.left, inside.left) << box.name << ": digits against the border";
-            EXPECT_LT(format.right, inside.right) << box.name << ": digits against the border";
+                << name << ' ' << when;
+            EXPECT_GT(format.left, inside.left) << name << ": digits against the border";
+            EXPECT_LT(format.right, inside.right) << name << ": digits against the border";
             press(edit, VK_TAB);
         }
     }
@@ -241,10 +244,12 @@ TEST_F(Window, IsAFixedSizeWindowWithTwoMenusWithoutAccessKeys) {
 }
 
 TEST_F(Window, TabVisitsBoxesThenButtonsFromTheFirstWholePart) {
+    const char* const order[] = {"Text5", "Text3",    "Text1",    "Text6",   "Text4",
+                                 "Text2", "Command3", "Command2", "Command1"};
     EXPECT_EQ(GetFocus(), at("Text5"));
-    for (std::size_t i = 1; i <= layout::kTabOrder.size(); ++i) {
+    for (std::size_t i = 1; i <= std::size(order); ++i) {
         press(GetFocus(), VK_TAB);
-        EXPECT_EQ(GetFocus(), at(layout::kTabOrder[i % layout::kTabOrder.size()])) << i;
+        EXPECT_EQ(GetFocus(), at(order[i % std::size(order)])) << i;
     }
 }
 
@@ -338,20 +343,20 @@ TEST_F(Window, CalculatesClearsAndReportsAsTheSharedCommandsSay) {
     type("Text4", std::wstring(33000, L'9').c_str());
     click("Command1");
     ASSERT_EQ(boxes.boxes.size(), 2u);
-    EXPECT_EQ(boxes.boxes[1].text, L"実行時エラー '6':\r\rオーバーフローしました。");
+    EXPECT_EQ(boxes.boxes[1].text, L"実行時エラー '6':\n\nオーバーフローしました。");
     EXPECT_EQ(boxes.boxes[1].title, L"Zelvanu");
     EXPECT_EQ(boxes.boxes[1].icon, MessageIcon::Critical);
     EXPECT_TRUE(IsWindow(form.hwnd()));
 
     click("Command2");
-    for (const layout::Box& box : layout::kTextBoxes)
-        EXPECT_EQ(textOf(at(box.name)), L"") << box.name;
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+        EXPECT_EQ(textOf(at(box)), L"") << box;
     EXPECT_EQ(result(), (std::vector<std::wstring>{L"", L"", L"", L""}));
     EXPECT_EQ(textOf(form.answer()), L"");
 
     choose(L"バージョン情報");
     ASSERT_EQ(boxes.boxes.size(), 3u);
-    EXPECT_EQ(boxes.boxes[2].text.rfind(L"Zelvanuver2.0.0\r", 0), 0u);
+    EXPECT_EQ(boxes.boxes[2].text.rfind(L"Zelvanuver2.0.0\n", 0), 0u);
     EXPECT_EQ(boxes.boxes[2].title, L"バージョン情報");
     EXPECT_EQ(boxes.boxes[2].icon, MessageIcon::Information);
     for (const RecordedBox& box : boxes.boxes)
@@ -499,14 +504,14 @@ void CALLBACK readAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
-TEST(SystemMessageBoxes, ShowsALoneCarriageReturnAsALineBreakWithOkOnly) {
+TEST(SystemMessageBoxes, ShowsALineFeedAsALineBreakWithOkOnly) {
     // A window destroyed by an earlier test left the end of its loop queued; a box would take
     // it as its own end.
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     SetTimer(nullptr, 0, 50, readAndCloseBox);
-    SystemMessageBoxes().show(nullptr, L"一行目\r二行目", L"エラーメッセージ",
+    SystemMessageBoxes().show(nullptr, L"一行目\n二行目", L"エラーメッセージ",
                               MessageIcon::Critical);
     EXPECT_EQ(g_boxText, L"一行目\r\n二行目");
     EXPECT_EQ(g_boxButtons, 1);
@@ -524,7 +529,7 @@ TEST(SystemMessageBoxes, BelongToTheWindowAndGiveTheFocusBack) {
     SetForegroundWindow(form.hwnd());
     for (const auto& [title, command, icon] :
          {std::tuple{L"エラーメッセージ", controlId("Command1"), IDI_HAND},
-          std::tuple{L"バージョン情報", kMenVerId, IDI_ASTERISK}}) {
+          std::tuple{L"バージョン情報", controlId("MenVer"), IDI_ASTERISK}}) {
         SetFocus(form.control("Text2"));
         g_boxTitle = title;
         g_boxOwner = nullptr;
