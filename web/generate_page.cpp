@@ -1,5 +1,5 @@
-// Writes the page's markup and style sheet, and the start-up benchmark's floor page, from the
-// shared window description. Run at build time (under Node): generate_page OUTDIR FLOORDIR.
+// Writes the page's markup and layout style sheet, and the start-up benchmark's floor page, from
+// the shared window description. Run at build time (under Node): generate_page OUTDIR FLOORDIR.
 
 #include "web/page_markup.h"
 
@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
     const std::string site = argv[1], floor = argv[2];
     using namespace zelvanu::web;
     const bool ok =
-        write(site + "/index.html", pageHtml()) && write(site + "/zelvanu.css", pageCss()) &&
-        write(floor + "/floor.html", floorHtml()) && write(floor + "/zelvanu.css", pageCss());
+        write(site + "/index.html", pageHtml()) && write(site + "/layout.css", layoutCss()) &&
+        write(floor + "/floor.html", floorHtml()) && write(floor + "/layout.css", layoutCss());
     if (!ok)
         std::cerr << "generate_page: cannot write into " << site << " or " << floor << '\n';
     return ok ? 0 : 1;

@@ -20,11 +20,15 @@ ZELVANU_WEB_PACKAGES=(
     chromium firefox-esr webkit2gtk-driver xvfb xauth fonts-ipafont-gothic zip unzip
 )
 
-# Installs the page tests' driver, puppeteer-core (which never downloads a browser), from the
-# lock file, unless it is there already. npm is Debian's unless a Node.js that brings its own is
-# installed.
+# Installs what the page's tests use from the lock file: their driver, puppeteer-core (which never
+# downloads a browser), axe-core and Lighthouse; unless they are there already. npm is Debian's
+# unless a Node.js that brings its own is installed.
 ensure_node_modules() {
-    [ -d tests/web/node_modules/puppeteer-core ] && return 0
+    local module missing=
+    for module in puppeteer-core axe-core lighthouse; do
+        [ -d "tests/web/node_modules/$module" ] || missing=1
+    done
+    [ -z "$missing" ] && return 0
     command -v npm >/dev/null || ensure_packages npm
     (cd tests/web && npm ci --no-audit --no-fund)
 }

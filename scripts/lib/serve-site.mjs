@@ -18,11 +18,19 @@ const types = {
     '.png': 'image/png',
 };
 
-// Serves `root` on 127.0.0.1:port; resolves to the listening server.
-export function serve(root, port = 0) {
+// Serves `root` on 127.0.0.1:port at the address `folder` (as a host serves a page unzipped
+// some folders down); resolves to the listening server. While `server.holding` is true, requests
+// get no answer, as from a server that has stopped responding.
+export function serve(root, port = 0, folder = '/') {
     const server = createServer(async (request, response) => {
+        if (server.holding) return;
         const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-        const file = normalize(join(root, path.endsWith('/') ? path + 'index.html' : path));
+        if (!path.startsWith(folder)) {
+            response.writeHead(404, {'Content-Type': 'text/plain'}).end('not found\n');
+            return;
+        }
+        const inside = path.slice(folder.length - 1);
+        const file = normalize(join(root, inside.endsWith('/') ? inside + 'index.html' : inside));
         if (!file.startsWith(normalize(root) + sep) && file !== normalize(root)) {
             response.writeHead(403).end();
             return;

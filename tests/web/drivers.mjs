@@ -3,8 +3,8 @@
 // WebKitGTK through its own WebDriver (plain W3C WebDriver over HTTP). All from Debian; nothing
 // here downloads a browser.
 //   goto(url), evaluate(fn, ...args), click(selector), type(text), press(...keys),
-//   viewport(width, height), screenshot(path), errors() (null where it cannot read the console),
-//   close()
+//   viewport(width, height, {mobile, scale}), emulate({features, fontSize}) (Chromium only; false
+//   elsewhere), screenshot(path), errors() (null where it cannot read the console), close()
 // Keys are named as in KeyboardEvent.key ('Tab', 'Enter', ' ', 'ArrowDown'), with 'Shift+' in
 // front for a chord.
 import puppeteer from 'puppeteer-core';
@@ -40,6 +40,7 @@ async function openPuppeteer(engine) {
         if (message.type() === 'error') errors.push(message.text());
     });
     const keyboard = page.keyboard;
+    let cdp = null; // kept open: Chromium drops a session's emulation when it detaches
     return {
         engine,
         goto: (url) => page.goto(url, {waitUntil: 'load'}),
@@ -55,14 +56,27 @@ async function openPuppeteer(engine) {
                 if (modifier) await keyboard.up(modifier);
             }
         },
-        async viewport(width, height) {
+        // A phone (mobile) is emulated as one where the engine can: its viewport meta counts,
+        // and it has touch. `scale` is the device pixels to a CSS pixel.
+        async viewport(width, height, {mobile = false, scale = 1} = {}) {
+            const device = engine === 'chromium' ?
+                {deviceScaleFactor: scale, isMobile: mobile, hasTouch: mobile} : {};
             try {
-                await page.setViewport({width, height});
+                await page.setViewport({width, height, ...device});
             } catch (error) {
                 // Firefox ESR 140 knows no screen-orientation override, which puppeteer sends
                 // beside the viewport; the viewport itself is set.
                 if (!String(error.message).includes('setScreenOrientationOverride')) throw error;
             }
+        },
+        // Media features (forced-colors, prefers-color-scheme) and the default text size, for the
+        // pages opened next; Chromium only.
+        async emulate({features = [], fontSize = 16} = {}) {
+            if (engine !== 'chromium') return false;
+            cdp = cdp || await page.createCDPSession();
+            await cdp.send('Emulation.setEmulatedMedia', {features});
+            await cdp.send('Page.setFontSizes', {fontSizes: {standard: fontSize}});
+            return true;
         },
         screenshot: (path) => page.screenshot({path}),
         errors: () => errors,
@@ -141,11 +155,12 @@ async function openWebKit() {
             }
         },
         async viewport(width, height) {
-            // The window is set so that its viewport comes out at the size asked for.
+            // No phone emulation here: only the size. The window is set so that its viewport comes out at the size asked for.
             const chrome = await run('() => [outerWidth - innerWidth, outerHeight - innerHeight]', []);
             await call('POST', session('/window/rect'),
                 {width: width + chrome[0], height: height + chrome[1]});
         },
+        emulate: async () => false,
         async screenshot(path) {
             await writeFile(path, Buffer.from(await call('GET', session('/screenshot')), 'base64'));
         },
