@@ -14,12 +14,20 @@ ZELVANU_WINDOWS_PACKAGES=(
 )
 
 wine_environment() {
+    # A home and XDG folders of the session's own: no program Wine starts can write into the
+    # user's home, and the package check looks only here for what an install left behind.
+    export HOME=$ZELVANU_WINE_DIR/home
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
+    export XDG_CACHE_HOME=$HOME/.cache XDG_STATE_HOME=$HOME/.local/state
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
     export WINEPREFIX=$ZELVANU_WINE_DIR/prefix
     export WINEARCH=win64
     export WINEDEBUG=${WINEDEBUG:--all}
     # No Mono or Gecko install dialogs; no menu builder, which would copy every shortcut an
-    # installer makes into the real home folder's application menu.
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    # installer makes into a desktop's application menu. (ZELVANU_WINE_MENUS=1 lets it loose,
+    # to see that the package check notices.)
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    [ -n "${ZELVANU_WINE_MENUS:-}" ] || WINEDLLOVERRIDES+=";winemenubuilder.exe=d"
     # Japanese text needs a Japanese locale; it is compiled into the session's folder.
     export LOCPATH=$ZELVANU_WINE_DIR/locale
     export LANG=ja_JP.UTF-8

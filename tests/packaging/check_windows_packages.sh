@@ -6,7 +6,8 @@
 # Start-menu shortcut and an Apps & features entry, and the installed program works end to end;
 # a later version replaces it, this one is then refused with the Japanese message, and
 # uninstalling leaves nothing behind. Its Japanese texts are stored in code page 932.
-# None of it writes into the home folder (outside the checkout).
+# The session has a home of its own (scripts/lib/wine.sh), so nothing can reach the user's; no
+# shortcut may reach a desktop's application menu there either.
 set -eu
 zip=$1 msi=$2 later=$3 version=$4 driver=$5 box_reader=$6 wxs=$7
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -97,7 +98,9 @@ exists "$uninstall_key\\$(product_code "$later")" && fail "the Apps & features e
 exists 'HKLM\Software\Zelvanu' && fail "HKLM\\Software\\Zelvanu is left"
 echo "ok: uninstalling removes every file, folder, shortcut and registry key"
 
-written=$(find "$HOME" -xdev -newer "$work/started" -type f -not -path "$here/*" 2>/dev/null || true)
-[ -z "$written" ] || fail "the installs wrote into the home folder: $written"
-echo "ok: nothing was written into the home folder"
+home=$(bash -c '. "$1/scripts/lib/wine.sh" && wine_environment && echo "$HOME"' _ "$here")
+menus=$(find "$home" -xdev -newer "$work/started" -type f \( -path '*/applications/*' \
+    -o -path '*/desktop-directories/*' -o -path '*/menus/*' \) 2>/dev/null || true)
+[ -z "$menus" ] || fail "the install put entries into a desktop's application menu: $menus"
+echo "ok: no entry reached a desktop's application menu"
 echo "windows packages: all checks passed"
