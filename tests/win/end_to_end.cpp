@@ -1,6 +1,7 @@
 // The real zelvanu.exe, driven from another process as a user would drive it: type 1 1/2 + 2/3,
 // calculate and read 2 1/6; empty a numerator and read the message box; open the version box;
-// quit with the quit button, and the program must end by itself with status 0.
+// quit with the quit button, and the program must end by itself with status 0. Started as a
+// shortcut set to "minimised" starts it, it starts as an icon.
 //   win_end_to_end PATH\TO\zelvanu.exe
 
 #include "win/control_ids.h"
@@ -130,5 +131,25 @@ int wmain(int argc, wchar_t** argv) {
         TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+
+    // Started as a shortcut set to "minimised" starts it, the window starts as an icon.
+    start.dwFlags = STARTF_USESHOWWINDOW;
+    start.wShowWindow = SW_SHOWMINNOACTIVE;
+    if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &start, &process)) {
+        HWND window = waitFor([] {
+            HWND w = FindWindowW(L"ZelvanuForm1", L"Zelvanu");
+            return w && IsWindowVisible(w) ? w : HWND{};
+        });
+        check(window && IsIconic(window), "started minimised, the window is an icon");
+        if (window)
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+            TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        check(false, "started minimised, the window is an icon");
+    }
     return g_failures == 0 ? 0 : 1;
 }
