@@ -12,6 +12,6 @@ endforeach()
 add_test(NAME web_page_webkit
          COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24"
                  ${NODE_EXECUTABLE} ${page_test} webkit ${ZELVANU_SITE_DIR} ${shots})
-set_tests_properties(web_page_chromium web_page_firefox web_page_webkit PROPERTIES TIMEOUT 300)
+set_tests_properties(web_page_chromium web_page_firefox web_page_webkit PROPERTIES TIMEOUT 600)
 # xvfb-run -a picks its display by trying: one such test at a time.
 set_tests_properties(web_page_webkit PROPERTIES RESOURCE_LOCK xvfb_run)
