@@ -131,21 +131,25 @@
 
     // The boxes' font shrinks where a platform's digits are wide, until each box's widest value
     // (-32768 in a whole-part box, 32767 in a fraction box) fits with the caret after it.
-    // Everything else scales with the window, so the factor holds at every size.
+    // Everything else scales with the window, so the factor holds at every size; it is measured
+    // again when the window changes, as borders of a whole pixel then weigh differently.
+    const caret = 2;
     function fitBoxes() {
+        const root = document.documentElement.style;
+        root.removeProperty('--fit');
         const probe = document.createElement('canvas').getContext('2d');
         let fit = 1;
         for (const box of form.querySelectorAll('input[data-widest]')) {
-            const widest = box.dataset.widest;
             const style = getComputedStyle(box);
             probe.font = `${style.fontSize} ${style.fontFamily}`;
             const room = box.clientWidth - parseFloat(style.paddingLeft) -
-                parseFloat(style.paddingRight) - 2; // the caret
-            fit = Math.min(fit, room / probe.measureText(widest).width);
+                parseFloat(style.paddingRight) - caret;
+            fit = Math.min(fit, room / probe.measureText(box.dataset.widest).width);
         }
-        if (fit < 1) document.documentElement.style.setProperty('--fit', fit.toFixed(3));
+        if (fit < 1) root.setProperty('--fit', (Math.floor(fit * 1000) / 1000).toString());
     }
     fitBoxes();
+    addEventListener('resize', fitBoxes);
 
     createZelvanu().then((module) => {
         click = (name) => module.ccall('zelvanu_click', null, ['string'], [name]);
