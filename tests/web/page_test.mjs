@@ -1,7 +1,7 @@
 // The page in a real browser engine, driven as a user would: keys and clicks, read back from
 // the DOM. One table of cases, run once per engine:
 //   node page_test.mjs chromium|firefox|webkit SITE_DIR [SCREENSHOT_DIR]
-// WebKitGTK needs an X display (CTest runs it under xvfb-run).
+// WebKitGTK needs an X display (CTest gives it one of its own: scripts/lib/with-xvfb).
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import {cpSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
