@@ -51,7 +51,7 @@ for option in -h --help -v --version; do
 done
 for page in "$share/man/man1/zelvanu.1" "$share/man/ja/man1/zelvanu.1"; do
     [ -f "$page" ] || fail "no $page"
-    out=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$out" ] || fail "$page renders with warnings: $out"
     for option in -h --help -v --version; do
         grep -q -- "$(printf '%s' "$option" | sed 's/-/\\\\-/g')" "$page" 2>/dev/null ||
@@ -64,7 +64,7 @@ done
 japanese='[\p{Han}\p{Hiragana}\p{Katakana}、。（）「」]'
 for how in "-l $share/man/ja/man1/zelvanu.1" "-L ja zelvanu"; do
     # shellcheck disable=SC2086
-    rendered=$(MANPATH=$share/man LANG=C.UTF-8 MANWIDTH=80 man $how 2>/dev/null | sed '1d;$d')
+    rendered=$(MANPATH=$share/man LC_ALL=C.UTF-8 MANWIDTH=80 man $how 2>/dev/null | sed '1d;$d')
     [ -n "$rendered" ] || fail "man $how shows nothing"
     printf '%s\n' "$rendered" | sed 's/^ *//' | grep -n '  ' && fail "man $how spreads blanks"
     printf '%s\n' "$rendered" | grep -nP "$japanese $japanese" &&
