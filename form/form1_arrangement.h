@@ -41,6 +41,14 @@ struct Arrangement {
     constexpr const Rect& of(ControlId id) const { return rects[static_cast<std::size_t>(id)]; }
 };
 
+// The window as it was designed.
+constexpr Arrangement designed() {
+    Arrangement a{layout::kClientWidth, layout::kClientHeight};
+    for (const Control& c : kControls)
+        a.rects[static_cast<std::size_t>(c.id)] = c.rect;
+    return a;
+}
+
 // The smallest rectangle around a group's controls in the design.
 constexpr Rect boundsOf(Group group) {
     int left = 1 << 20, top = 1 << 20, right = 0, bottom = 0;

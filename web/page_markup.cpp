@@ -62,42 +62,42 @@ std::string share(int twips, int whole) {
     return number(100.0 * twips / whole) + "%";
 }
 
-// The window's size in an arrangement, in twips of its client area.
-struct Window {
-    int clientWidth, clientHeight;
-    int width() const { return clientWidth / layout::kTwipsPerPixel; }
-    int height() const { return (kMenuBarTwips + clientHeight) / layout::kTwipsPerPixel; }
-};
+// The window's size in design pixels in an arrangement: its client area and the menu bar.
+int widthOf(const arrangement::Arrangement& a) {
+    return a.clientWidth / layout::kTwipsPerPixel;
+}
+int heightOf(const arrangement::Arrangement& a) {
+    return (kMenuBarTwips + a.clientHeight) / layout::kTwipsPerPixel;
+}
 
 // How large a design pixel may be for the whole window to fit the viewport (--fill), the
 // window's size, and the menu bar's share of its height.
-std::string windowRules(const Window& w, std::string_view indent) {
+std::string windowRules(const arrangement::Arrangement& a, std::string_view indent) {
     const std::string in(indent);
     const auto fill = [&](std::string_view height) {
-        return "--fill: min(100vw / " + std::to_string(w.width()) + ", 100" + std::string(height) +
-               " / " + std::to_string(w.height()) + ");";
+        return "--fill: min(100vw / " + std::to_string(widthOf(a)) + ", 100" + std::string(height) +
+               " / " + std::to_string(heightOf(a)) + ");";
     };
-    const std::string menuBar = share(kMenuBarTwips, kMenuBarTwips + w.clientHeight);
+    const std::string menuBar = share(kMenuBarTwips, kMenuBarTwips + a.clientHeight);
     return in + ":root { " + fill("vh") + " }\n" + in + "@supports (height: 100dvh) { :root { " +
-           fill("dvh") + " } }\n" + in + "#Form1 { width: " + scaled(w.width()) +
-           "; height: " + scaled(w.height()) + "; }\n" + in + "#menubar { height: " + menuBar +
+           fill("dvh") + " } }\n" + in + "#Form1 { width: " + scaled(widthOf(a)) +
+           "; height: " + scaled(heightOf(a)) + "; }\n" + in + "#menubar { height: " + menuBar +
            "; }\n" + in + ".client { top: " + menuBar + "; }\n";
 }
 
 // Every control's rectangle as shares of the client area.
-template <typename RectOf>
-std::string placeRules(const Window& w, RectOf rectOf, std::string_view indent) {
+std::string placeRules(const arrangement::Arrangement& a, std::string_view indent) {
     std::string css;
     for (const Control& c : kControls) {
         if (c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem)
             continue;
-        const Rect r = rectOf(c);
+        const Rect& r = a.of(c.id);
         css += std::string(indent) + "#" + std::string(c.name) +
-               " { left: " + share(r.left, w.clientWidth) +
-               "; top: " + share(r.top, w.clientHeight) +
-               "; width: " + share(r.width, w.clientWidth) + ";";
+               " { left: " + share(r.left, a.clientWidth) +
+               "; top: " + share(r.top, a.clientHeight) +
+               "; width: " + share(r.width, a.clientWidth) + ";";
         if (c.kind != ControlKind::Bar)
-            css += " height: " + share(r.height, w.clientHeight) + ";";
+            css += " height: " + share(r.height, a.clientHeight) + ";";
         css += " }\n";
     }
     return css;
@@ -243,22 +243,19 @@ std::string floorHtml() {
 }
 
 std::string layoutCss() {
-    constexpr Window wide{layout::kClientWidth, layout::kClientHeight};
+    constexpr arrangement::Arrangement wide = arrangement::designed();
     constexpr arrangement::Arrangement tall = arrangement::narrow();
-    constexpr Window narrow{tall.clientWidth, tall.clientHeight};
     std::string css = "/* Written from the window's description (form/) at build time: where each "
                       "control stands, and its font. The look is zelvanu.css. */\n";
     css += windowRules(wide, "");
-    css += placeRules(
-        wide, [](const Control& c) { return c.rect; }, "");
+    css += placeRules(wide, "");
     css += fontRules();
     // The arrangement for tall, narrow screens, wherever it makes the window larger than the
     // design's own: the viewport is narrower than the design's width to the narrow height.
-    css += "@media (max-aspect-ratio: " + std::to_string(wide.width()) + " / " +
-           std::to_string(narrow.height()) + ") {\n";
-    css += windowRules(narrow, "  ");
-    css += placeRules(
-        narrow, [&](const Control& c) { return tall.of(c.id); }, "  ");
+    css += "@media (max-aspect-ratio: " + std::to_string(widthOf(wide)) + " / " +
+           std::to_string(heightOf(tall)) + ") {\n";
+    css += windowRules(tall, "  ");
+    css += placeRules(tall, "  ");
     return css + "}\n";
 }
 
