@@ -170,16 +170,21 @@ constexpr const Control* controlNamed(std::string_view name) {
     return nullptr;
 }
 
-constexpr std::size_t countOf(ControlKind kind) {
+// How many rows the predicate holds for.
+template <typename Predicate> constexpr std::size_t countWhere(Predicate holds) {
     std::size_t n = 0;
     for (const Control& c : kControls)
-        n += c.kind == kind;
+        n += holds(c);
     return n;
+}
+
+constexpr bool isTabStop(const Control& c) {
+    return c.tabIndex >= 0;
 }
 
 // The controls of one kind, in the table's order.
 template <ControlKind kind> constexpr auto controlsOf() {
-    std::array<ControlId, countOf(kind)> ids{};
+    std::array<ControlId, countWhere([](const Control& c) { return c.kind == kind; })> ids{};
     std::size_t n = 0;
     for (const Control& c : kControls)
         if (c.kind == kind)
@@ -189,15 +194,9 @@ template <ControlKind kind> constexpr auto controlsOf() {
 
 // The controls that take the focus, in Tab order.
 constexpr auto tabOrder() {
-    constexpr std::size_t count = [] {
-        std::size_t n = 0;
-        for (const Control& c : kControls)
-            n += c.tabIndex >= 0;
-        return n;
-    }();
-    std::array<ControlId, count> order{};
+    std::array<ControlId, countWhere(isTabStop)> order{};
     for (const Control& c : kControls)
-        if (c.tabIndex >= 0)
+        if (isTabStop(c))
             order[static_cast<std::size_t>(c.tabIndex)] = c.id;
     return order;
 }
@@ -218,7 +217,7 @@ constexpr bool tableIsSound() {
         ok = ok && (c.kind != ControlKind::TextBox || !c.widestValue.empty());
         ok = ok && (c.kind != ControlKind::MenuItem || menuAbove);
         menuAbove = menuAbove || c.kind == ControlKind::Menu;
-        if (c.tabIndex >= 0)
+        if (isTabStop(c))
             ok = ok && c.tabIndex < static_cast<int>(tabUses.size()) && tabUses[c.tabIndex]++ == 0;
     }
     return ok;
