@@ -181,7 +181,7 @@ void Form1::applyDpi(UINT dpi, const POINT* topLeft) {
     m_fonts.create(m_hwnd, dpi);
     for (const Control& c : kControls) {
         HWND handle = control(c.id);
-        if (!handle || c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem)
+        if (!handle) // the bars are painted, the menus belong to the menu bar
             continue;
         const RECT r = pixels(c.rect);
         MoveWindow(handle, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
