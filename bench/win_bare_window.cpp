@@ -3,31 +3,11 @@
 // and nothing else. The first Japanese text drawn maps a CJK font, which any window of this
 // program pays for.
 
-#include <windows.h>
-
-namespace {
-
-LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-} // namespace
+#include "win_floor.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));     // IDI_APPLICATION
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"ZelvanuFloor";
-    RegisterClassExW(&wc);
-    HWND window = CreateWindowExW(0, wc.lpszClassName, L"floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+    zelvanu::bench::registerFloorClass(instance, L"ZelvanuFloor");
+    HWND window = CreateWindowExW(0, L"ZelvanuFloor", L"floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 448, 250, nullptr, nullptr, instance, nullptr);
     CreateWindowExW(0, L"STATIC", L"計算", WS_CHILD | WS_VISIBLE, 10, 10, 80, 20, window, nullptr,
                     instance, nullptr);

@@ -4,7 +4,7 @@
 // all written out here by hand, with no window description, commands or DPI handling. Against
 // it the benchmark tells what the program itself adds to the cost of such a window.
 
-#include <windows.h>
+#include "win_floor.h"
 
 #include <initializer_list>
 
@@ -50,11 +50,7 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         EndPaint(hwnd, &ps);
         return 0;
     }
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return zelvanu::bench::floorProcedure(hwnd, message, wParam, lParam);
 }
 
 HFONT designFont(int quarterPoints) {
@@ -68,15 +64,7 @@ HFONT designFont(int quarterPoints) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));     // IDI_APPLICATION
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"ZelvanuFullFloor";
-    RegisterClassExW(&wc);
+    zelvanu::bench::registerFloorClass(instance, L"ZelvanuFullFloor", procedure);
     HMENU bar = CreateMenu();
     const wchar_t* const menus[][2] = {{L"ファイル", L"終了"}, {L"ヘルプ", L"バージョン情報"}};
     for (int i = 0; i < 2; ++i) {
@@ -85,7 +73,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menus[i][0]);
     }
     HWND window = CreateWindowExW(
-        0, wc.lpszClassName, L"floor", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+        0, L"ZelvanuFullFloor", L"floor", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
         CW_USEDEFAULT, CW_USEDEFAULT, 438, 250, nullptr, bar, instance, nullptr);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
