@@ -165,6 +165,20 @@ function droppedDeclarations(name, text) {
     return dropped;
 }
 
+// Runs `check` at each of the devices, in each colour scheme the engine can emulate, then puts
+// the engine back to light at 800 × 600.
+async function acrossSchemes(chosen, check) {
+    for (const [scheme, features] of schemes) {
+        if (features.length && !await d.emulate({features})) continue;
+        for (const [name, width, height, mobile, scale] of chosen) {
+            await d.viewport(width, height, {mobile, scale});
+            await check(`${scheme} ${name}`);
+        }
+    }
+    await d.emulate();
+    await d.viewport(800, 600);
+}
+
 const controlled = () => Boolean(navigator.serviceWorker && navigator.serviceWorker.controller);
 
 let server;
@@ -284,45 +298,31 @@ const cases = [
         await d.viewport(800, 600);
     }],
     ['in light, dark and forced colours, text, bars, borders and the focus stand out', async () => {
-        for (const [scheme, features] of schemes) {
-            if (features.length && !await d.emulate({features})) continue;
-            for (const [name, width, height, mobile, scale] of [devices[0], devices[5]]) {
-                await d.viewport(width, height, {mobile, scale});
-                await open();
-                await calculate('1', '1', '2', '', '2', '3');
-                // The focus ring of a button reached by Tab, then of a box.
-                await d.evaluate(() => document.getElementById('Text2').focus());
-                await d.press('Tab');
-                const low = await d.evaluate(contrasts);
-                await d.evaluate(() => document.getElementById('Text5').focus());
-                low.push(...await d.evaluate(contrasts));
-                assert.deepEqual(low, [], `${scheme} ${name}`);
-                if (shots) await d.screenshot(join(shots, `${engine}-${scheme}-${name}.png`));
-            }
-        }
-        await d.emulate();
-        await d.viewport(800, 600);
+        await acrossSchemes([devices[0], devices[5]], async (setting) => {
+            await open();
+            await calculate('1', '1', '2', '', '2', '3');
+            // The focus ring of a button reached by Tab, then of a box.
+            await d.evaluate(() => document.getElementById('Text2').focus());
+            await d.press('Tab');
+            const low = await d.evaluate(contrasts);
+            await d.evaluate(() => document.getElementById('Text5').focus());
+            low.push(...await d.evaluate(contrasts));
+            assert.deepEqual(low, [], setting);
+            if (shots) await d.screenshot(join(shots, `${engine}-${setting.replace(' ', '-')}.png`));
+        });
     }],
     ['axe finds nothing: the window, an open menu, each dialog, at each size and scheme', async () => {
-        for (const [scheme, features] of schemes) {
-            if (features.length && !await d.emulate({features})) continue;
-            for (const [name, width, height, mobile, scale] of [devices[0], devices[3], devices[5]]) {
-                await d.viewport(width, height, {mobile, scale});
+        const states = [['window', async () => {}],
+            ['menu', () => d.click('#MenHelp')],
+            ['message', () => d.click('#Command1')],
+            ['version', async () => { await d.click('#MenHelp'); await d.click('#MenVer'); }]];
+        await acrossSchemes([devices[0], devices[3], devices[5]], async (setting) => {
+            for (const [state, show] of states) {
                 await open();
-                const states = [['window', async () => {}],
-                    ['menu', () => d.click('#MenHelp')],
-                    ['message', () => d.click('#Command1')],
-                    ['version', async () => { await d.click('#MenHelp'); await d.click('#MenVer'); }]];
-                for (const [state, show] of states) {
-                    await open();
-                    await show();
-                    const found = await d.evaluate(axeCheck, axeSource);
-                    assert.deepEqual(found, [], `${scheme} ${name} ${state}`);
-                }
+                await show();
+                assert.deepEqual(await d.evaluate(axeCheck), [], `${setting} ${state}`);
             }
-        }
-        await d.emulate();
-        await d.viewport(800, 600);
+        });
     }],
     ['the engine keeps every declaration and rule of the style sheets', async () => {
         await open();
