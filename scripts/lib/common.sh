@@ -52,12 +52,19 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=()
+    local sudo=() update= arch
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing: ${missing[*]}"
-    if ! compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null; then
-        "${sudo[@]}" apt-get update
-    fi
+    compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null || update=1
+    # A package of another architecture (wine32:i386) needs that architecture in dpkg, and the
+    # lists of its packages.
+    for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*://p' | sort -u); do
+        if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+            "${sudo[@]}" dpkg --add-architecture "$arch"
+            update=1
+        fi
+    done
+    [ -z "$update" ] || "${sudo[@]}" apt-get update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends "${missing[@]}"
 }

@@ -5,10 +5,12 @@
 # The session's folder: the prefix, the compiled Japanese locale, the display it runs on.
 ZELVANU_WINE_DIR=${ZELVANU_WINE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/wine}
 
-# What the Windows build and its tests under Wine need.
+# What the Windows build and its tests under Wine need, for both architectures: the x64 and the
+# x86 compilers, and both halves of Wine (the 32-bit one from dpkg's i386 architecture).
 ZELVANU_WINDOWS_PACKAGES=(
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-    wine wine64 fonts-wine fonts-ipafont-gothic libxrender1 libxrandr2 libxi6 libxcursor1
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
+    wine wine64 wine32:i386 fonts-wine fonts-ipafont-gothic libxrender1 libxrandr2 libxi6 libxcursor1
     libxfixes3 libxinerama1 libxcomposite1 xvfb xauth locales librsvg2-bin icoutils
     wixl msitools python3 zip unzip
 )
