@@ -33,6 +33,9 @@ ensure_node_modules() {
     (cd tests/web && npm ci --no-audit --no-fund)
 }
 
+# What comparing two builds of a release takes: diffoscope says where two files differ.
+ZELVANU_RELEASE_TOOLS=(git diffoscope-minimal)
+
 # What building the Debian package takes besides its Build-Depends (see package_build_depends).
 ZELVANU_PACKAGE_TOOLS=(build-essential dpkg-dev debhelper lintian)
 
@@ -95,4 +98,30 @@ start_xvfb() {
         return 1
     fi
     XVFB_DISPLAY=:$number
+}
+
+# Exports SOURCE_DATE_EPOCH, the time that every time stamp in the packages takes: the caller's,
+# or else the time of the commit being built, so that the same commit gives the same files.
+set_source_date_epoch() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
+# Zips every file below a folder into an archive, the same bytes from the same files wherever
+# and whenever it runs: names in byte order, no folder entries, each entry with the time
+# SOURCE_DATE_EPOCH and the permissions rw-r--r--, no extra fields (owner, other time stamps).
+# The folder itself is left as it is (a build's outputs keep their times).
+#   reproducible_zip ARCHIVE FOLDER
+reproducible_zip() {
+    local archive stage
+    archive=$(realpath -m "$1")
+    stage=$(mktemp -d)
+    cp -R "$2/." "$stage"
+    find "$stage" -type f -exec chmod 0644 {} + -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
+    rm -f "$archive"
+    # A zip stores local times: the time zone is fixed so that the time stays the same.
+    (cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort | TZ=UTC zip -q -X -D "$archive" -@)
+    rm -rf "$stage"
 }

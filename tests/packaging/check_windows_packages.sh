@@ -1,22 +1,41 @@
 #!/bin/sh
-# Checks the Windows packages where users meet them, under Wine in the project's session:
-#   check_windows_packages.sh ZIP MSI LATER_MSI VERSION END_TO_END.exe MESSAGE_BOX_TEXT.exe WXS
-# The zip holds zelvanu.exe (at most 1 MiB, importing system DLLs only), LICENSE.txt and
-# README.txt, and the unzipped program works end to end. The MSI installs per machine with a
-# Start-menu shortcut and an Apps & features entry, and the installed program works end to end;
-# a later version replaces it, this one is then refused with the Japanese message, and
-# uninstalling leaves nothing behind. Its Japanese texts are stored in code page 932.
+# Checks one architecture's Windows packages where users meet them, under Wine in the project's
+# session:
+#   check_windows_packages.sh ARCH ZIP MSI LATER_MSI VERSION END_TO_END.exe MESSAGE_BOX_TEXT.exe WXS
+#                             [OTHER_MSI]
+# ARCH is x64 or x86. The zip holds zelvanu.exe (under 600 KB, importing system DLLs only, with
+# ASLR and DEP, and high-entropy ASLR on x64), LICENSE.txt and README.txt, and the unzipped
+# program works end to end. The MSI installs per machine with a Start-menu shortcut and an
+# Apps & features entry, in the folder and registry view of its architecture, and the installed
+# program works end to end; a later version replaces it, this one is then refused with the
+# Japanese message, and uninstalling leaves nothing behind. Its Japanese texts are stored in
+# code page 932. OTHER_MSI, the other architecture's package of the same version, and this one
+# replace each other: one Zelvanu is installed at a time.
 # The session has a home of its own (scripts/lib/wine.sh), so nothing can reach the user's; no
 # shortcut may reach a desktop's application menu there either.
 set -eu
-zip=$1 msi=$2 later=$3 version=$4 driver=$5 box_reader=$6 wxs=$7
+arch=$1 zip=$2 msi=$3 later=$4 version=$5 driver=$6 box_reader=$7 wxs=$8 other=${9:-}
 here=$(cd "$(dirname "$0")/../.." && pwd)
 fail() { echo "FAIL: $*"; exit 1; }
 run() { "$here/scripts/wine-env" "$@" </dev/null; }
-query() { run reg query "$1" 2>/dev/null | iconv -f CP932 -t UTF-8; }
-exists() { run reg query "$1" >/dev/null 2>&1; }
 product_code() { msiinfo export "$1" Property | awk -F '\t' '$1 == "ProductCode" { print $2 }' | tr -d '\r'; }
+# Where a package installs, by the architecture its summary names ("x64;1041", "Intel;1041"):
+# its registry view (a 32-bit package writes HKLM\Software's 32-bit view, which is what a plain
+# "wine reg" reads where Wine has its 32-bit half) and its Program Files.
+bits() { case $(msiinfo suminfo "$1" | sed -n 's/^Template: //p') in x64*) echo 64 ;; *) echo 32 ;; esac; }
+program_files() { [ "$(bits "$1")" = 64 ] && echo 'Program Files' || echo 'Program Files (x86)'; }
+# An uninstall entry of a package, or any key in that package's registry view.
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entry() { run reg query "$uninstall_key\\$(product_code "$1")" /reg:"$(bits "$1")" 2>/dev/null | iconv -f CP932 -t UTF-8; }
+exists() { run reg query "$2" /reg:"$(bits "$1")" >/dev/null 2>&1; }
+installed() { exists "$1" "$uninstall_key\\$(product_code "$1")"; }
+
+case $arch in
+x64) objdump=x86_64-w64-mingw32-objdump format=pei-x86-64 flags="HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT" ;;
+x86) objdump=i686-w64-mingw32-objdump format=pei-i386 flags="DYNAMIC_BASE NX_COMPAT" ;;
+*) fail "no architecture $arch" ;;
+esac
+[ "$(bits "$msi")" = "$([ "$arch" = x64 ] && echo 64 || echo 32)" ] || fail "the MSI is not for $arch"
 
 work=$(mktemp -d)
 trap '"$here/scripts/wine-session" stop >/dev/null; rm -rf "$work"' EXIT
@@ -27,15 +46,20 @@ touch "$work/started"
     fail "the zip holds $(unzip -Z1 "$zip" | tr '\n' ' ')"
 unzip -q "$zip" -d "$work/zip"
 size=$(stat -c %s "$work/zip/zelvanu.exe")
-[ "$size" -le 1048576 ] || fail "zelvanu.exe is $size bytes, over 1 MiB"
-dlls=$(x86_64-w64-mingw32-objdump -p "$work/zip/zelvanu.exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
+[ "$size" -lt 614400 ] || fail "zelvanu.exe is $size bytes, not under 600 KB"
+headers=$("$objdump" -p "$work/zip/zelvanu.exe")
+printf '%s\n' "$headers" | grep -q "file format $format\$" || fail "zelvanu.exe is not $format"
+for flag in $flags; do
+    printf '%s\n' "$headers" | grep -qx "[[:space:]]*$flag" || fail "zelvanu.exe lacks $flag"
+done
+dlls=$(printf '%s\n' "$headers" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
 for dll in $dlls; do
     case $dll in
     kernel32.dll | user32.dll | gdi32.dll | ole32.dll | oleaut32.dll | oleacc.dll | msvcrt.dll) ;;
     *) fail "zelvanu.exe imports $dll, which Windows does not ship" ;;
     esac
 done
-echo "ok: the zip holds zelvanu.exe ($size bytes; imports $dlls), LICENSE.txt and README.txt"
+echo "ok: the zip holds zelvanu.exe ($format, $size bytes, $flags; imports $dlls), LICENSE.txt and README.txt"
 
 # The installer's Japanese texts, as the .wxs gives them, stored in code page 932: the database's
 # code page, the downgrade message and the shortcut's description as msitools reads them back
@@ -50,6 +74,8 @@ downgrade=$(attribute MajorUpgrade DowngradeErrorMessage)
 msiinfo export "$msi" LaunchCondition | grep -qF "	$downgrade" || fail "no downgrade message"
 msiinfo export "$msi" Shortcut | grep -qF "	$(attribute Shortcut Description)	" ||
     fail "no shortcut description"
+# (One summary, the one Windows reads: msitools can add a second of the same name to the database.)
+[ "$(msiinfo streams "$msi" | grep -c SummaryInformation)" -eq 1 ] || fail "not one summary stream"
 msiinfo extract "$msi" "$(printf '\005SummaryInformation')" |
     grep -qaF "$(attribute Package Comments | iconv -f UTF-8 -t CP932)" ||
     fail "the summary's comments are not in code page 932"
@@ -58,15 +84,18 @@ echo "ok: the installer's Japanese texts are stored in code page 932"
 "$here/scripts/wine-session" start >/dev/null
 run "$driver" "$work/zip/zelvanu.exe" || fail "the unzipped program, end to end"
 
-# The installer.
+# The installer, on a prefix where none of these packages is left from a check that failed.
+for package in "$msi" "$later" $other; do
+    installed "$package" && run msiexec /x "$package" /qn
+done
 run msiexec /i "$msi" /qn || fail "msiexec /i exited $?"
 prefix=$(bash -c '. "$1/scripts/lib/wine.sh" && echo "$ZELVANU_WINE_DIR/prefix"' _ "$here")
-program="$prefix/drive_c/Program Files/Zelvanu/zelvanu.exe"
+folder=$(program_files "$msi")
+program="$prefix/drive_c/$folder/Zelvanu/zelvanu.exe"
 [ -f "$program" ] || fail "no $program"
 shortcut=$(find "$prefix/drive_c" -name Zelvanu.lnk | head -n 1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
-code=$(product_code "$msi")
-entry=$(query "$uninstall_key\\$code")
+entry=$(entry "$msi")
 for expected in "DisplayName    REG_SZ    Zelvanu" "DisplayVersion    REG_SZ    $version" \
     "Publisher    REG_SZ    Zelvanu Developers"; do
     printf '%s\n' "$entry" | grep -qF "$expected" || fail "no '$expected' in the Apps & features entry"
@@ -77,12 +106,12 @@ msiinfo export "$msi" Property | grep -q "^ARPPRODUCTICON	zelvanu.ico" || fail "
 msi_path=$(realpath "$msi")
 (cd "$work" && msiinfo export "$msi_path" Icon) | grep -q "^zelvanu.ico	" ||
     fail "no icon in the package"
-echo "ok: installed into Program Files\\Zelvanu, with ${shortcut#"$prefix/drive_c/"} and an Apps & features entry"
-run "$driver" 'C:\Program Files\Zelvanu\zelvanu.exe' || fail "the installed program, end to end"
+echo "ok: installed into $folder\\Zelvanu, with ${shortcut#"$prefix/drive_c/"} and an Apps & features entry"
+run "$driver" "C:\\$folder\\Zelvanu\\zelvanu.exe" || fail "the installed program, end to end"
 
 # A later version replaces this one; this one is then refused.
 run msiexec /i "$later" /qn || fail "the later version did not install"
-exists "$uninstall_key\\$code" && fail "the later version left this one installed"
+installed "$msi" && fail "the later version left this one installed"
 if run msiexec /i "$msi" /qn; then fail "an older version installed over a newer one"; fi
 # As a user meets it: the refusal in a message box, in Japanese.
 run msiexec /i "$msi" /qb >/dev/null 2>&1 &
@@ -91,12 +120,32 @@ wait $! && fail "an older version installed over a newer one"
 [ "$refusal" = "$downgrade" ] || fail "the refusal says '$refusal'"
 echo "ok: a later version replaces this one, and this one is then refused: 「$refusal」"
 
+# Nothing of a package is left once it is gone.
+left_behind() { # MSI
+    [ ! -e "$prefix/drive_c/$(program_files "$1")/Zelvanu" ] || fail "$(program_files "$1")\\Zelvanu is left"
+    installed "$1" && fail "the Apps & features entry of $1 is left"
+    exists "$1" 'HKLM\Software\Zelvanu' && fail "HKLM\\Software\\Zelvanu is left"
+    return 0
+}
 run msiexec /x "$later" /qn || fail "msiexec /x exited $?"
-[ ! -e "$prefix/drive_c/Program Files/Zelvanu" ] || fail "Program Files\\Zelvanu is left"
+left_behind "$later"
 [ -z "$(find "$prefix/drive_c" -name Zelvanu.lnk)" ] || fail "the shortcut is left"
-exists "$uninstall_key\\$(product_code "$later")" && fail "the Apps & features entry is left"
-exists 'HKLM\Software\Zelvanu' && fail "HKLM\\Software\\Zelvanu is left"
 echo "ok: uninstalling removes every file, folder, shortcut and registry key"
+
+# The other architecture's package of this version and this one replace each other.
+if [ -n "$other" ]; then
+    run msiexec /i "$other" /qn || fail "$other did not install"
+    run msiexec /i "$msi" /qn || fail "this package did not install over $other"
+    installed "$msi" || fail "this package is not installed over $other"
+    left_behind "$other"
+    run msiexec /i "$other" /qn || fail "$other did not install over this package"
+    installed "$other" || fail "$other is not installed over this package"
+    left_behind "$msi"
+    [ "$(find "$prefix/drive_c" -name Zelvanu.lnk | wc -l)" -eq 1 ] || fail "not one shortcut"
+    run msiexec /x "$other" /qn || fail "msiexec /x $other exited $?"
+    left_behind "$other"
+    echo "ok: this package and $(basename "$other") replace each other: one Zelvanu at a time"
+fi
 
 home=$(bash -c '. "$1/scripts/lib/wine.sh" && wine_environment && echo "$HOME"' _ "$here")
 menus=$(find "$home" -xdev -newer "$work/started" -type f \( -path '*/applications/*' \
