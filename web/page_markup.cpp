@@ -10,8 +10,17 @@ namespace zelvanu::web {
 
 namespace {
 
-// The menu bar above the client area; the design leaves its height to the platform.
+// The menu bar above the client area; the design leaves its height to the platform. On a tall,
+// narrow screen (a phone held upright) it is as tall as the boxes there, a finger's height.
 constexpr int kMenuBarTwips = 300;
+
+// A window the page can show: an arrangement of the client area, and the menu bar above it.
+struct Window {
+    arrangement::Arrangement client;
+    int menuBarTwips;
+};
+constexpr Window kWide{arrangement::designed(), kMenuBarTwips};
+constexpr Window kTall{arrangement::narrow(), arrangement::kTouchHeight};
 
 // The boxes' text in design pixels: five half-width digits and the caret fit a fraction box's
 // 31 pixels inside its border. (The page script shrinks it where a platform's digits are wider.)
@@ -62,27 +71,30 @@ std::string share(int twips, int whole) {
     return number(100.0 * twips / whole) + "%";
 }
 
-// The window's size in design pixels in an arrangement: its client area and the menu bar.
-int widthOf(const arrangement::Arrangement& a) {
-    return a.clientWidth / layout::kTwipsPerPixel;
+// The window's size in design pixels: its client area and the menu bar.
+int widthOf(const Window& w) {
+    return w.client.clientWidth / layout::kTwipsPerPixel;
 }
-int heightOf(const arrangement::Arrangement& a) {
-    return (kMenuBarTwips + a.clientHeight) / layout::kTwipsPerPixel;
+int heightOf(const Window& w) {
+    return (w.menuBarTwips + w.client.clientHeight) / layout::kTwipsPerPixel;
 }
 
 // How large a design pixel may be for the whole window to fit the viewport (--fill), the
-// window's size, and the menu bar's share of its height.
-std::string windowRules(const arrangement::Arrangement& a, std::string_view indent) {
+// window's size, and the menu bar's share of its height; its menus' lines (--menu-height,
+// zelvanu.css) are as tall.
+std::string windowRules(const Window& w, std::string_view indent) {
     const std::string in(indent);
     const auto fill = [&](std::string_view height) {
-        return "--fill: min(100vw / " + std::to_string(widthOf(a)) + ", 100" + std::string(height) +
-               " / " + std::to_string(heightOf(a)) + ");";
+        return "--fill: min(100vw / " + std::to_string(widthOf(w)) + ", 100" + std::string(height) +
+               " / " + std::to_string(heightOf(w)) + ");";
     };
-    const std::string menuBar = share(kMenuBarTwips, kMenuBarTwips + a.clientHeight);
-    return in + ":root { " + fill("vh") + " }\n" + in + "@supports (height: 100dvh) { :root { " +
-           fill("dvh") + " } }\n" + in + "#Form1 { width: " + scaled(widthOf(a)) +
-           "; height: " + scaled(heightOf(a)) + "; }\n" + in + "#menubar { height: " + menuBar +
-           "; }\n" + in + ".client { top: " + menuBar + "; }\n";
+    const std::string menuBar = share(w.menuBarTwips, w.menuBarTwips + w.client.clientHeight);
+    return in + ":root { " + fill("vh") + " --menu-height: " +
+           scaled(double(w.menuBarTwips) / layout::kTwipsPerPixel) + "; }\n" + in +
+           "@supports (height: 100dvh) { :root { " + fill("dvh") + " } }\n" + in +
+           "#Form1 { width: " + scaled(widthOf(w)) + "; height: " + scaled(heightOf(w)) + "; }\n" +
+           in + "#menubar { height: " + menuBar + "; }\n" + in + ".client { top: " + menuBar +
+           "; }\n";
 }
 
 // Every control's rectangle as shares of the client area.
@@ -243,19 +255,17 @@ std::string floorHtml() {
 }
 
 std::string layoutCss() {
-    constexpr arrangement::Arrangement wide = arrangement::designed();
-    constexpr arrangement::Arrangement tall = arrangement::narrow();
     std::string css = "/* Written from the window's description (form/) at build time: where each "
                       "control stands, and its font. The look is zelvanu.css. */\n";
-    css += windowRules(wide, "");
-    css += placeRules(wide, "");
+    css += windowRules(kWide, "");
+    css += placeRules(kWide.client, "");
     css += fontRules();
     // The arrangement for tall, narrow screens, wherever it makes the window larger than the
     // design's own: the viewport is narrower than the design's width to the narrow height.
-    css += "@media (max-aspect-ratio: " + std::to_string(widthOf(wide)) + " / " +
-           std::to_string(heightOf(tall)) + ") {\n";
-    css += windowRules(tall, "  ");
-    css += placeRules(tall, "  ");
+    css += "@media (max-aspect-ratio: " + std::to_string(widthOf(kWide)) + " / " +
+           std::to_string(heightOf(kTall)) + ") {\n";
+    css += windowRules(kTall, "  ");
+    css += placeRules(kTall.client, "  ");
     return css + "}\n";
 }
 
