@@ -4,7 +4,8 @@
 // here downloads a browser.
 //   goto(url), evaluate(fn, ...args), click(selector), type(text), press(...keys),
 //   viewport(width, height, {mobile, scale}), emulate({features, fontSize}) (Chromium only; false
-//   elsewhere), screenshot(path), errors() (null where it cannot read the console), close()
+//   elsewhere), screenshot(path), png() (the viewport as a PNG, in device pixels), errors() (null
+//   where it cannot read the console), close()
 // Keys are named as in KeyboardEvent.key ('Tab', 'Enter', ' ', 'ArrowDown'), with 'Shift+' in
 // front for a chord.
 import puppeteer from 'puppeteer-core';
@@ -79,6 +80,7 @@ async function openPuppeteer(engine) {
             return true;
         },
         screenshot: (path) => page.screenshot({path}),
+        png: async () => Buffer.from(await page.screenshot()),
         errors: () => errors,
         close: () => browser.close(),
     };
@@ -161,8 +163,9 @@ async function openWebKit() {
                 {width: width + chrome[0], height: height + chrome[1]});
         },
         emulate: async () => false,
+        png: async () => Buffer.from(await call('GET', session('/screenshot')), 'base64'),
         async screenshot(path) {
-            await writeFile(path, Buffer.from(await call('GET', session('/screenshot')), 'base64'));
+            await writeFile(path, await this.png());
         },
         errors: () => null, // WebDriver does not read the console
         async close() {

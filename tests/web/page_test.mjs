@@ -11,6 +11,7 @@ import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {serve} from '../../scripts/lib/serve-site.mjs';
 import {openEngine} from './drivers.mjs';
+import {decodePng} from './png.mjs';
 
 const [engine, built, shots = null] = process.argv.slice(2);
 const here = dirname(fileURLToPath(import.meta.url));
@@ -33,6 +34,11 @@ const design = {
 };
 const tabOrder = ['Text5', 'Text3', 'Text1', 'Text6', 'Text4', 'Text2', 'Command3', 'Command2',
     'Command1'];
+// The sum as it is written on paper, a row each: the first number; "+" and the second; "=" and
+// the answer; the buttons.
+const writtenRows = [['Text5', 'Text3', 'Text1', 'Line1'],
+    ['Label3', 'Text6', 'Text4', 'Text2', 'Line2'],
+    ['Label4', 'Label5', 'Label6', 'Label2', 'Label1', 'Line3'], ['Command3', 'Command2', 'Command1']];
 
 // In the page: what the user sees of the result, the message dialog and the focus. `lines` are
 // the dialog text's rendered lines, by their tops.
@@ -70,8 +76,9 @@ const schemes = [['light', []], ['dark', [dark]], ['forced', [forced]], ['forced
 
 // In the page: the pairs of colours that a person must tell apart and that contrast too little
 // (text 4.5 : 1; bars, borders and the focus ring 3 : 1, the ring at least 2 px thick), for the
-// focused control too.
-function contrasts() {
+// focused control too. `drawn` are the bars as a screenshot shows them: for each, the face's
+// pixel beside it and the pixels of a few columns across it, of which each column must hold ink.
+function contrasts(drawn = []) {
     const rgb = (color) => color.match(/[\d.]+/g).slice(0, 3).map(Number);
     const luminance = (color) => {
         const [r, g, b] = rgb(color).map((v) => {
@@ -99,6 +106,11 @@ function contrasts() {
         if (el.textContent) need(`${el.id} text`, style(el).color, face, 4.5);
     for (const el of document.querySelectorAll('.bar'))
         need(`${el.id}`, style(el).borderTopColor, face, 3);
+    for (const [id, beside, columns] of drawn) {
+        const faint = Math.min(...columns.map((pixels) =>
+            Math.max(...pixels.map((pixel) => ratio(pixel, beside)))));
+        if (faint < 3) low.push(`${id} as drawn ${faint.toFixed(2)}`);
+    }
     const bar = style(document.getElementById('menubar')).backgroundColor;
     for (const el of document.querySelectorAll('#menubar [aria-haspopup]'))
         need(`${el.id} text`, style(el).color, bar, 4.5);
@@ -163,6 +175,28 @@ function droppedDeclarations(name, text) {
     }
     compare(block(), [...sheet.cssRules], name);
     return dropped;
+}
+
+// The bars as drawn: each bar's pixels in a screenshot, three columns across it from a pixel
+// above to one below, and the face's pixel 3 px above it (contrasts() judges them).
+async function drawnBars() {
+    const [viewport, bars] = await d.evaluate(() => [innerWidth,
+        [...document.querySelectorAll('.bar')].map((bar) => {
+            const r = bar.getBoundingClientRect();
+            return [bar.id, r.x, r.y, r.width, r.height];
+        })]);
+    const shot = decodePng(await d.png());
+    const scale = shot.width / viewport;
+    return bars.map(([id, x, y, width, height]) => {
+        const column = (left) => {
+            const pixels = [];
+            const [first, last] = [Math.floor((y - 1) * scale), Math.ceil((y + height + 1) * scale)];
+            for (let row = first; row <= last; ++row) pixels.push(shot.at(Math.round(left * scale), row));
+            return pixels;
+        };
+        return [id, shot.at(Math.round((x + width / 2) * scale), Math.round((y - 3) * scale)),
+            [0.25, 0.5, 0.75].map((share) => column(x + share * width))];
+    });
 }
 
 // Runs `check` at each of the devices, in each colour scheme the engine can emulate, then puts
@@ -244,7 +278,13 @@ const cases = [
                 `${id}[${i}] is ${rects[id][i]}, designed ${w}`));
         }
     }],
-    ['on every device the window fits unscrolled; on a phone every target is large', async () => {
+    ['on every device the window fits unscrolled; on a phone every target is large, and held ' +
+        'upright the sum reads downwards', async () => {
+        // The targets shown that are under 44 px: boxes, buttons, menu titles and menu items, OK.
+        const small = () => d.evaluate(() => [...document.querySelectorAll(
+            '.client input, .client button, [role="menuitem"], #message-ok')]
+            .filter((c) => c.getClientRects().length).map((c) => [c.id, c.getBoundingClientRect()])
+            .filter(([, b]) => b.width < 44 || b.height < 44).map(([id]) => id));
         for (const [name, width, height, mobile, scale] of devices) {
             await d.viewport(width, height, {mobile, scale});
             await open();
@@ -252,17 +292,36 @@ const cases = [
             const fit = await d.evaluate(() => {
                 const r = document.getElementById('Form1').getBoundingClientRect();
                 const root = document.documentElement;
-                const small = [...document.querySelectorAll('.client input, .client button')]
-                    .map((c) => [c.id, c.getBoundingClientRect()])
-                    .filter(([, b]) => b.width < 44 || b.height < 44).map(([id]) => id);
                 return {inside: r.left >= -0.5 && r.top >= -0.5 && r.right <= innerWidth + 0.5 &&
                     r.bottom <= innerHeight + 0.5, scrolls: root.scrollWidth > root.clientWidth ||
-                    root.scrollHeight > root.clientHeight, width: innerWidth, small,
+                    root.scrollHeight > root.clientHeight, width: innerWidth,
                     font: parseFloat(getComputedStyle(document.getElementById('Text3')).fontSize)};
             });
             assert.ok(fit.inside && !fit.scrolls, `${name}: ${JSON.stringify(fit)}`);
+            if (width < height) {
+                // Each row below the one before it, the numbers' right edges in line.
+                const rows = await d.evaluate((written) => written.map((ids) => {
+                    const boxes = ids.map((id) => document.getElementById(id).getBoundingClientRect());
+                    return [Math.min(...boxes.map((b) => b.top)),
+                        Math.max(...boxes.map((b) => b.bottom)), Math.max(...boxes.map((b) => b.right))];
+                }), writtenRows);
+                rows.slice(1).forEach(([top], i) => assert.ok(top >= rows[i][1] - 0.5,
+                    `${name}: row ${i + 1} of the sum starts above the end of row ${i}: ${rows}`));
+                rows.slice(1, 3).forEach(([, , right], i) => assert.ok(
+                    Math.abs(right - rows[0][2]) < 1,
+                    `${name}: row ${i + 1} of the sum ends at ${right}, the first at ${rows[0][2]}`));
+            }
             if (mobile && width < height) {
-                assert.deepEqual(fit.small, [], `${name}: targets under 44 px`);
+                const under = await small();
+                for (const menu of ['#MewnFile', '#MenHelp']) {
+                    await d.click(menu);
+                    under.push(...await small());
+                    await d.press('Escape');
+                }
+                await d.click('#Command1');
+                under.push(...await small());
+                await d.press('Enter');
+                assert.deepEqual(under, [], `${name}: targets under 44 px`);
                 assert.ok(fit.font >= 16, `${name}: the boxes' text is ${fit.font} px`);
             }
             if (shots) await d.screenshot(join(shots, `${engine}-${name}.png`));
@@ -304,7 +363,7 @@ const cases = [
             // The focus ring of a button reached by Tab, then of a box.
             await d.evaluate(() => document.getElementById('Text2').focus());
             await d.press('Tab');
-            const low = await d.evaluate(contrasts);
+            const low = await d.evaluate(contrasts, await drawnBars());
             await d.evaluate(() => document.getElementById('Text5').focus());
             low.push(...await d.evaluate(contrasts));
             assert.deepEqual(low, [], setting);
@@ -357,6 +416,16 @@ const cases = [
     ['full-width digits and minus signs, as an input method types them, count', async () => {
         await open();
         assert.equal((await calculate('－１', '１', '２', '', '１', '３')).result, '-|1|1|6');
+    }],
+    ['each box opens the keyboard its numbers need: one with a minus sign for a whole part', async () => {
+        await open();
+        // (A phone's digits and decimal keypads lack a minus sign on an iPhone; the text keyboard
+        // has one everywhere.)
+        const keyboards = await d.evaluate(() => Object.fromEntries(
+            [...document.querySelectorAll('input')].map((box) => [box.id,
+                ['numeric', 'decimal'].includes(box.inputMode) ? 'digits' : box.inputMode || 'text'])));
+        assert.deepEqual(keyboards, {Text5: 'text', Text3: 'digits', Text1: 'digits',
+            Text6: 'text', Text4: 'digits', Text2: 'digits'});
     }],
     ['Enter and Escape in a box do nothing', async () => {
         await open();
