@@ -89,9 +89,9 @@ std::string windowRules(const Window& w, std::string_view indent) {
                " / " + std::to_string(heightOf(w)) + ");";
     };
     const std::string menuBar = share(w.menuBarTwips, w.menuBarTwips + w.client.clientHeight);
-    return in + ":root { " + fill("vh") + " --menu-height: " +
-           scaled(double(w.menuBarTwips) / layout::kTwipsPerPixel) + "; }\n" + in +
-           "@supports (height: 100dvh) { :root { " + fill("dvh") + " } }\n" + in +
+    return in + ":root { " + fill("vh") +
+           " --menu-height: " + scaled(double(w.menuBarTwips) / layout::kTwipsPerPixel) + "; }\n" +
+           in + "@supports (height: 100dvh) { :root { " + fill("dvh") + " } }\n" + in +
            "#Form1 { width: " + scaled(widthOf(w)) + "; height: " + scaled(heightOf(w)) + "; }\n" +
            in + "#menubar { height: " + menuBar + "; }\n" + in + ".client { top: " + menuBar +
            "; }\n";
