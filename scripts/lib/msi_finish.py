@@ -121,12 +121,9 @@ class Storage:
         (minifat,) = struct.unpack_from('<I', self.data, 60)
         if fat_count > 109:
             sys.exit('msi_finish: the package is too large for its allocation table to be read')
-        fat_sectors = struct.unpack_from(f'<{fat_count}I', self.data, 76)
-        self.fat = [entry for sector in fat_sectors
-                    for entry in struct.unpack_from(f'<{self.size // 4}I', self.data, self.offset(sector))]
+        self.fat = self.table(struct.unpack_from(f'<{fat_count}I', self.data, 76))
         self.minifat_sectors = self.chain(minifat)
-        self.minifat = [entry for sector in self.minifat_sectors
-                        for entry in struct.unpack_from(f'<{self.size // 4}I', self.data, self.offset(sector))]
+        self.minifat = self.table(self.minifat_sectors)
         self.entries = [self.offset(sector) + i for sector in self.chain(directory)
                         for i in range(0, self.size, 128)]
         root = self.entries[0]
@@ -134,6 +131,12 @@ class Storage:
 
     def offset(self, sector):
         return (sector + 1) * self.size
+
+    def table(self, sectors):
+        """An allocation table, the entries of its sectors one after the other."""
+        per = self.size // 4
+        return [entry for sector in sectors
+                for entry in struct.unpack_from(f'<{per}I', self.data, self.offset(sector))]
 
     def chain(self, start, table=None):
         table = self.fat if table is None else table
@@ -178,7 +181,8 @@ class Storage:
                 self.minifat[sector] = self.FREE
         per = self.size // 4
         for i, sector in enumerate(self.minifat_sectors):
-            struct.pack_into(f'<{per}I', self.data, self.offset(sector), *self.minifat[i * per:(i + 1) * per])
+            struct.pack_into(f'<{per}I', self.data, self.offset(sector),
+                             *self.minifat[i * per:(i + 1) * per])
         struct.pack_into('<I', self.data, entry + 120, len(contents))
 
 
