@@ -298,6 +298,7 @@ const cases = [
                     font: parseFloat(getComputedStyle(document.getElementById('Text3')).fontSize)};
             });
             assert.ok(fit.inside && !fit.scrolls, `${name}: ${JSON.stringify(fit)}`);
+            if (shots) await d.screenshot(join(shots, `${engine}-${name}.png`));
             if (width < height) {
                 // Each row below the one before it, the numbers' right edges in line.
                 const rows = await d.evaluate((written) => written.map((ids) => {
@@ -324,7 +325,6 @@ const cases = [
                 assert.deepEqual(under, [], `${name}: targets under 44 px`);
                 assert.ok(fit.font >= 16, `${name}: the boxes' text is ${fit.font} px`);
             }
-            if (shots) await d.screenshot(join(shots, `${engine}-${name}.png`));
         }
         await d.viewport(800, 600);
     }],
