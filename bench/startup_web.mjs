@@ -55,9 +55,11 @@ async function calculation() {
 const times = {page: [], floor: []};
 await load(pageUrl, pageReady); // the browser's own first-start costs, on neither side
 await load(floorUrl + 'floor.html', floorReady);
+// Each round starts with the other one, so that neither is always the load after the other's.
 for (let i = 0; i < Number(runs); ++i) {
-    times.page.push(await load(pageUrl, pageReady));
-    times.floor.push(await load(floorUrl + 'floor.html', floorReady));
+    const page = async () => times.page.push(await load(pageUrl, pageReady));
+    const floorPage = async () => times.floor.push(await load(floorUrl + 'floor.html', floorReady));
+    for (const one of i % 2 ? [floorPage, page] : [page, floorPage]) await one();
 }
 const perCalculation = await calculation();
 await browser.close();
