@@ -40,43 +40,80 @@ Com& com() {
 
 } // namespace
 
-void Accessibility::start() {
-    if (m_comStarted || !com().usable())
+void Accessibility::start(HWND liveRegion) {
+    if (m_thread)
         return;
-    m_comStarted = SUCCEEDED(com().initialize(nullptr, COINIT_APARTMENTTHREADED));
+    m_liveRegion = liveRegion;
+    m_ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (m_ready && m_stop)
+        m_thread = CreateThread(nullptr, 0, serve, this, 0, nullptr);
+}
+
+// The thread joins the process's multithreaded apartment, so that the window's thread may call
+// the service too, and gives it what was set before it was reached. Until m_ready the window's
+// thread only records names; m_names and m_liveRegion are not touched here after that.
+DWORD WINAPI Accessibility::serve(void* data) {
+    auto* self = static_cast<Accessibility*>(data);
+    const bool started =
+        com().usable() && SUCCEEDED(com().initialize(nullptr, COINIT_MULTITHREADED));
     void* services = nullptr;
-    if (SUCCEEDED(com().createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                       IID_IAccPropServices, &services)))
-        m_services = static_cast<IAccPropServices*>(services);
+    if (started &&
+        SUCCEEDED(com().createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IAccPropServices, &services))) {
+        auto* service = static_cast<IAccPropServices*>(services);
+        for (const auto& [control, name] : self->m_names)
+            service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                    PROPID_ACC_NAME, name.c_str());
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = kLivePolite;
+        service->SetHwndProp(self->m_liveRegion, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                             kLiveSettingProperty, polite);
+        self->m_services = service;
+    }
+    SetEvent(self->m_ready);
+    WaitForSingleObject(self->m_stop, INFINITE);
+    if (self->m_services)
+        self->m_services->Release();
+    if (started)
+        com().uninitialize();
+    return 0;
+}
+
+IAccPropServices* Accessibility::services() {
+    if (!m_thread)
+        return nullptr;
+    if (!m_waited) {
+        WaitForSingleObject(m_ready, INFINITE);
+        m_waited = true;
+    }
+    return m_services;
 }
 
 Accessibility::~Accessibility() {
-    if (m_services)
-        m_services->Release();
-    if (m_comStarted)
-        com().uninitialize();
+    if (m_thread) {
+        SetEvent(m_stop);
+        WaitForSingleObject(m_thread, INFINITE);
+        CloseHandle(m_thread);
+    }
+    for (HANDLE event : {m_ready, m_stop})
+        if (event)
+            CloseHandle(event);
 }
 
 void Accessibility::setName(HWND control, const std::wstring& name) {
+    // Waits for the thread first: it reads the names until it has reached the service.
+    IAccPropServices* const service = services();
     m_names[control] = name;
-    if (m_services)
-        m_services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                   PROPID_ACC_NAME, name.c_str());
+    if (service)
+        service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                PROPID_ACC_NAME, name.c_str());
 }
 
 std::wstring Accessibility::name(HWND control) const {
     const auto it = m_names.find(control);
     return it == m_names.end() ? std::wstring() : it->second;
-}
-
-void Accessibility::makeLiveRegion(HWND control) {
-    if (!m_services)
-        return;
-    VARIANT polite{};
-    polite.vt = VT_I4;
-    polite.lVal = kLivePolite;
-    m_services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                            kLiveSettingProperty, polite);
 }
 
 void Accessibility::announce(HWND control) {
