@@ -43,10 +43,8 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
+    // The title bar's small icon: the system takes the fitting size from the same resource.
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kClassName;
@@ -59,12 +57,14 @@ Form1::Form1(HINSTANCE instance, MessageBoxes& boxes) : m_instance(instance), m_
     registerClass(instance, windowProc);
     // Created at its size on the main screen, so that it need not be resized before it shows.
     const SIZE size = windowSize(GetDpiForSystem());
-    CreateWindowExW(kExStyle, kClassName, widen(layout::kWindowTitle).c_str(), kStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
-                    this);
+    // With its menu bar, so that the frame is laid out once.
+    HMENU menus = createMenus();
+    if (!CreateWindowExW(kExStyle, kClassName, widen(layout::kWindowTitle).c_str(), kStyle,
+                         CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, menus, instance,
+                         this))
+        DestroyMenu(menus);
     m_dpi = GetDpiForWindow(m_hwnd);
     m_fonts.create(m_hwnd, m_dpi);
-    createMenus();
     createControls();
     fitWindow(nullptr);
 }
@@ -86,14 +86,13 @@ void Form1::show(int how) {
 }
 
 void Form1::describeForScreenReaders() {
-    m_accessibility.start();
     for (const Control& c : kControls)
         if (!c.spokenName.empty())
             m_accessibility.setName(control(c.id), widen(c.spokenName));
-    m_accessibility.makeLiveRegion(m_answer);
+    m_accessibility.start(m_answer);
 }
 
-void Form1::createMenus() {
+HMENU Form1::createMenus() {
     HMENU bar = CreateMenu();
     HMENU popup = nullptr;
     for (const Control& c : kControls) {
@@ -105,7 +104,7 @@ void Form1::createMenus() {
                         widen(c.caption).c_str());
         }
     }
-    SetMenu(m_hwnd, bar);
+    return bar;
 }
 
 void Form1::createControls() {

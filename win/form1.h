@@ -53,7 +53,8 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
-    void createMenus();
+    // The menu bar with its menus, for the window to be created with.
+    static HMENU createMenus();
     // A control's place in pixels at the window's DPI; the answer region spans the result.
     RECT pixels(const Rect& twips) const;
     RECT answerRect() const;
