@@ -57,7 +57,8 @@ HFONT designFont(int quarterPoints) {
     LOGFONTW font{};
     font.lfHeight = -MulDiv(quarterPoints, 96, 72 * 4);
     font.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpyW(font.lfFaceName, L"MS PGothic");
+    font.lfQuality = CLEARTYPE_QUALITY;
+    lstrcpyW(font.lfFaceName, L"ＭＳ Ｐゴシック");
     return CreateFontIndirectW(&font);
 }
 
