@@ -38,6 +38,11 @@ Com& com() {
     return loaded;
 }
 
+void giveName(IAccPropServices* service, HWND control, const std::wstring& name) {
+    service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                            PROPID_ACC_NAME, name.c_str());
+}
+
 } // namespace
 
 void Accessibility::start(HWND liveRegion) {
@@ -63,8 +68,7 @@ DWORD WINAPI Accessibility::serve(void* data) {
                                        IID_IAccPropServices, &services))) {
         auto* service = static_cast<IAccPropServices*>(services);
         for (const auto& [control, name] : self->m_names)
-            service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                    PROPID_ACC_NAME, name.c_str());
+            giveName(service, control, name);
         VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = kLivePolite;
@@ -84,10 +88,7 @@ DWORD WINAPI Accessibility::serve(void* data) {
 IAccPropServices* Accessibility::services() {
     if (!m_thread)
         return nullptr;
-    if (!m_waited) {
-        WaitForSingleObject(m_ready, INFINITE);
-        m_waited = true;
-    }
+    WaitForSingleObject(m_ready, INFINITE); // at once, once it is set
     return m_services;
 }
 
@@ -107,8 +108,7 @@ void Accessibility::setName(HWND control, const std::wstring& name) {
     IAccPropServices* const service = services();
     m_names[control] = name;
     if (service)
-        service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                PROPID_ACC_NAME, name.c_str());
+        giveName(service, control, name);
 }
 
 std::wstring Accessibility::name(HWND control) const {

@@ -43,7 +43,6 @@ private:
     HANDLE m_thread = nullptr;
     HANDLE m_ready = nullptr; // set by the thread once m_services is final
     HANDLE m_stop = nullptr;  // set by the destructor: release the service, end COM
-    bool m_waited = false;
     IAccPropServices* m_services = nullptr;
 };
 
