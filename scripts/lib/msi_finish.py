@@ -186,26 +186,21 @@ class Storage:
         struct.pack_into('<I', self.data, entry + 120, len(contents))
 
 
-def rewrite_summary(msi, replaced):
-    with open(msi, 'rb') as package:
-        storage = Storage(package.read())
-    storage.write(SUMMARY, summary_with(storage.read(SUMMARY), replaced))
-    with open(msi, 'wb') as package:
-        package.write(storage.data)
-
-
 def code(namespace, name):
     return '{' + str(uuid.uuid5(uuid.UUID(namespace), name)).upper() + '}'
 
 
+def upgrade_code(source):
+    return source.find(f'{WIX}Product').get('UpgradeCode')
+
+
 def product_code(wxs, version, arch):
-    upgrade = ET.parse(wxs).getroot().find(f'{WIX}Product').get('UpgradeCode')
-    return code(upgrade, f'Zelvanu {version} {arch}')
+    return code(upgrade_code(ET.parse(wxs).getroot()), f'Zelvanu {version} {arch}')
 
 
 def finish(msi, wxs):
     source = ET.parse(wxs).getroot()
-    upgrade = source.find(f'{WIX}Product').get('UpgradeCode')
+    upgrade = upgrade_code(source)
     downgrade = source.find(f'.//{WIX}MajorUpgrade').get('DowngradeErrorMessage')
     shortcut = source.find(f'.//{WIX}Shortcut')
     comments = source.find(f'.//{WIX}Package').get('Comments')
@@ -224,11 +219,17 @@ def finish(msi, wxs):
                      with_column(export(msi, 'Upgrade'),
                                  lambda row: row['ActionProperty'] == 'WIX_UPGRADE_DETECTED',
                                  'Attributes', lambda old: str(int(old) | VERSION_MAX_INCLUSIVE)))
-    rewrite_summary(msi, {PID_COMMENTS: text_property(comments), PID_CREATE_DTM: time_property(epoch),
-                          PID_LASTSAVE_DTM: time_property(epoch), PID_REVNUMBER: text_property(NO_CODE)})
     with open(msi, 'rb') as package:
-        digest = hashlib.sha256(package.read()).hexdigest()
-    rewrite_summary(msi, {PID_REVNUMBER: text_property(code(upgrade, digest))})
+        storage = Storage(package.read())
+    summary = {PID_COMMENTS: text_property(comments), PID_CREATE_DTM: time_property(epoch),
+               PID_LASTSAVE_DTM: time_property(epoch), PID_REVNUMBER: text_property(NO_CODE)}
+    storage.write(SUMMARY, summary_with(storage.read(SUMMARY), summary))
+    # The package code names the package's bytes as they are with no code in them.
+    package_code = code(upgrade, hashlib.sha256(storage.data).hexdigest())
+    storage.write(SUMMARY, summary_with(storage.read(SUMMARY),
+                                        {PID_REVNUMBER: text_property(package_code)}))
+    with open(msi, 'wb') as package:
+        package.write(storage.data)
 
 
 if __name__ == '__main__':
