@@ -18,6 +18,8 @@ const wchar_t* const kDesignStandIns[] = {
     L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"Yu Gothic", L"Meiryo", L"MS UI Gothic",
 };
 
+using JapaneseFamilies = std::vector<LOGFONTW>;
+
 // The message font's size where the system gives none.
 constexpr double kFallbackPoints = 9;
 
@@ -43,10 +45,34 @@ bool contains(const JapaneseFamilies& families, const std::wstring& family) {
                                [&](const LOGFONTW& font) { return family == font.lfFaceName; });
 }
 
-std::wstring chooseDesignFamily(const JapaneseFamilies& families) {
+// The installed font families with Japanese characters, from one enumeration.
+JapaneseFamilies japaneseFamilies(HDC dc) {
+    LOGFONTW query{};
+    query.lfCharSet = SHIFTJIS_CHARSET;
+    JapaneseFamilies families;
+    EnumFontFamiliesExW(dc, &query, collectFamily, reinterpret_cast<LPARAM>(&families), 0);
+    return families;
+}
+
+// Whether the font mapper draws the family under its own name: it is installed, or the system
+// declares a substitute for it. One font is cheap to ask for; enumerating every Japanese family
+// costs more than a third of building the window's fonts.
+bool drawnUnderItsName(HDC dc, const std::wstring& family) {
+    // At the mapper's default height: only the face is asked about.
+    const HFONT font = createJapaneseFont(family.c_str(), 0, kDefaultDpi);
+    const HGDIOBJ old = SelectObject(dc, font);
+    wchar_t face[LF_FACESIZE]{};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    return family == face;
+}
+
+std::wstring chooseDesignFamily(HDC dc) {
     const std::wstring design = widen(layout::kDesignFontFamily);
-    if (contains(families, design))
+    if (drawnUnderItsName(dc, design))
         return design;
+    const JapaneseFamilies families = japaneseFamilies(dc);
     for (const wchar_t* family : kDesignStandIns)
         if (contains(families, family))
             return family;
@@ -89,14 +115,6 @@ bool boxesShowWidestValues(HDC dc, HFONT font, UINT dpi) {
 
 } // namespace
 
-JapaneseFamilies japaneseFamilies(HDC dc) {
-    LOGFONTW query{};
-    query.lfCharSet = SHIFTJIS_CHARSET;
-    JapaneseFamilies families;
-    EnumFontFamiliesExW(dc, &query, collectFamily, reinterpret_cast<LPARAM>(&families), 0);
-    return families;
-}
-
 Fonts::~Fonts() {
     release();
 }
@@ -134,8 +152,7 @@ HFONT Fonts::designFont(double points) const {
 void Fonts::create(HWND window, UINT dpi) {
     release();
     HDC dc = GetDC(window);
-    const JapaneseFamilies families = japaneseFamilies(dc);
-    m_designFamily = chooseDesignFamily(families);
+    m_designFamily = chooseDesignFamily(dc);
     for (const Control& c : kControls) {
         if (c.designFontPoints <= 0 || designFont(c.designFontPoints) != m_default)
             continue;

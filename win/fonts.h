@@ -47,8 +47,4 @@ private:
     std::wstring m_designFamily;
 };
 
-// The installed font families with Japanese characters, from one enumeration.
-using JapaneseFamilies = std::vector<LOGFONTW>;
-JapaneseFamilies japaneseFamilies(HDC dc);
-
 } // namespace zelvanu::win
