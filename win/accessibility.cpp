@@ -67,8 +67,11 @@ DWORD WINAPI Accessibility::serve(void* data) {
         SUCCEEDED(com().createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                        IID_IAccPropServices, &services))) {
         auto* service = static_cast<IAccPropServices*>(services);
-        for (const auto& [control, name] : self->m_names)
+        // A screen reader that read the focused box before its name was given reads it again.
+        for (const auto& [control, name] : self->m_names) {
             giveName(service, control, name);
+            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+        }
         VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = kLivePolite;

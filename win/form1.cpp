@@ -15,8 +15,10 @@ constexpr wchar_t kClassName[] = L"ZelvanuForm1";
 // A fixed size: minimise and close, no maximise button and no sizing border.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
-// Posted by show(): the window is painted, the rest of the start-up may follow.
-constexpr UINT kShownMessage = WM_APP;
+// Set by show(): the screen reader's names are given once the painted window has answered what
+// was waiting for it, since a timer's message comes only when nothing else is queued. Reaching
+// the service costs more than the window's first answer.
+constexpr UINT_PTR kDescribeTimer = 1;
 
 // The window's outer size for a client area of the designed size at the DPI.
 SIZE windowSize(UINT dpi) {
@@ -82,12 +84,13 @@ HWND Form1::control(std::string_view name) const {
 void Form1::show(int how) {
     ShowWindow(m_hwnd, how);
     UpdateWindow(m_hwnd);
-    PostMessageW(m_hwnd, kShownMessage, 0, 0);
+    SetTimer(m_hwnd, kDescribeTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void Form1::describeForScreenReaders() {
     for (const Control& c : kControls)
-        if (!c.spokenName.empty())
+        // An answer given before this keeps the name it was given with its value.
+        if (!c.spokenName.empty() && m_accessibility.name(control(c.id)).empty())
             m_accessibility.setName(control(c.id), widen(c.spokenName));
     m_accessibility.start(m_answer);
 }
@@ -296,8 +299,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: // the answer region shows nothing
         return TRUE;
-    case kShownMessage:
-        describeForScreenReaders();
+    case WM_TIMER:
+        if (wParam == kDescribeTimer) {
+            KillTimer(m_hwnd, kDescribeTimer);
+            describeForScreenReaders();
+        }
         return 0;
     case WM_ACTIVATE:
         // Back from a message box, the taskbar or another program, the focus returns where the

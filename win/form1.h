@@ -64,7 +64,8 @@ private:
     // Sizes the window around a client area of the designed size, at `topLeft` if given.
     void fitWindow(const POINT* topLeft);
     void paintBars(HDC dc) const;
-    // The result labels' names follow their values (setCaption) from here on.
+    // Names every control for screen readers, keeping the names an answer has given already
+    // (setCaption), and reaches the service that gives them.
     void describeForScreenReaders();
     void onCommand(int id);
 

@@ -44,6 +44,11 @@ protected:
         form.show(SW_SHOWNORMAL);
         SetForegroundWindow(form.hwnd());
         pump();
+        // The names come with the first timer message once the window has answered.
+        for (int i = 0; i < 200 && form.accessibility().name(at("Text5")).empty(); ++i) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            pump();
+        }
     }
 
     // Delivers what is queued the way the program's loop does; notes the end of the loop.
