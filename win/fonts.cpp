@@ -56,7 +56,7 @@ JapaneseFamilies japaneseFamilies(HDC dc) {
 
 // Whether the font mapper draws the family under its own name: it is installed, or the system
 // declares a substitute for it. One font is cheap to ask for; enumerating every Japanese family
-// costs more than a third of building the window's fonts.
+// costs about half of building the window's fonts.
 bool drawnUnderItsName(HDC dc, const std::wstring& family) {
     // At the mapper's default height: only the face is asked about.
     const HFONT font = createJapaneseFont(family.c_str(), 0, kDefaultDpi);
