@@ -4,7 +4,7 @@
 // IAccPropServices), and the answer region, a UI Automation live region that Narrator and NVDA
 // read out whole, without the user moving, each time it is announced. Starting COM and reaching
 // the service costs more than the rest of the window's start-up, so it happens on a thread of its
-// own once the window has been painted, and the window answers the user meanwhile. Until then,
+// own once the shown window has answered, and the window answers the user meanwhile. Until then,
 // and where the service is missing, the window works the same and only these names are not
 // given.
 
