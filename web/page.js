@@ -1,15 +1,19 @@
 // The page's side of the program: it hands every click on a button or menu item to the module
 // by its design name, runs the menu bar as a menu bar (arrow keys, Enter, Escape, the mouse),
-// gives the first box the focus once the module is ready, and registers the service worker that
-// keeps the page working offline. What a command does is the module's; the markup and styles
-// are written from the window's description at build time.
+// gives the first box the focus, and registers the service worker that keeps the page working
+// offline. What a command does is the module's; the markup and styles are written from the
+// window's description at build time.
 'use strict';
 
 (() => {
     const form = document.getElementById('Form1');
     const menubar = document.getElementById('menubar');
     const titles = [...menubar.querySelectorAll('[aria-haspopup]')];
-    let click = () => {}; // until the module is ready, clicks do nothing
+    // The module is one file with its WebAssembly inside, compiled and started before
+    // createZelvanu returns: the page can calculate before its first paint, with no wait for
+    // another download or a compilation in the background.
+    const module = createZelvanu();
+    const click = (name) => module.ccall('zelvanu_click', null, ['string'], [name]);
     let beforeMenus = null; // the control that had the focus before the menus took it
     // The markup lists the controls in Tab order: the first box is the first input.
     const firstBox = () => form.querySelector('.client input');
@@ -151,14 +155,12 @@
     fitBoxes();
     addEventListener('resize', fitBoxes);
 
-    createZelvanu().then((module) => {
-        click = (name) => module.ccall('zelvanu_click', null, ['string'], [name]);
-        performance.mark('zelvanu-ready'); // for bench/startup-web
-        // The first box takes the focus once a calculation can run, unless the user has
-        // already put it somewhere.
-        if (!document.activeElement || document.activeElement === document.body)
-            firstBox().focus();
-        // Only now, so that keeping the files for offline use does not slow the first start.
-        if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
-    });
+    performance.mark('zelvanu-ready'); // for bench/startup-web
+    // The first box takes the focus, unless the user has already put it somewhere.
+    if (!document.activeElement || document.activeElement === document.body) firstBox().focus();
+    // Only once the page has loaded, so that keeping the files for offline use does not slow
+    // the first start.
+    if ('serviceWorker' in navigator) {
+        addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+    }
 })();

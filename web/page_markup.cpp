@@ -238,7 +238,6 @@ std::string head(bool withProgram) {
         html += "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
                 "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
                 "<link rel=\"apple-touch-icon\" href=\"icon-192.png\">\n"
-                "<link rel=\"preload\" href=\"zelvanu.wasm\" as=\"fetch\" crossorigin>\n"
                 "<script src=\"zelvanu.js\" defer></script>\n"
                 "<script src=\"page.js\" defer></script>\n";
     return html + "</head>\n";

@@ -1,7 +1,7 @@
 // A static web server for the page's files on the loopback address, as any static host would
-// serve them: the types a browser needs (application/wasm for streaming compilation, the
-// manifest's own type), no listings, nothing outside the folder. Used by ./scripts/run-web, the
-// page tests and the start-up benchmark; not part of the page.
+// serve them: each file's type (the manifest's own included), no listings, nothing outside the
+// folder. Used by ./scripts/run-web, the page tests and the start-up benchmark; not part of the
+// page.
 //   node scripts/lib/serve-site.mjs DIR [PORT]   (PORT 0: any free port; prints the address)
 import {createServer} from 'node:http';
 import {readFile} from 'node:fs/promises';
@@ -12,7 +12,6 @@ const types = {
     '.html': 'text/html; charset=utf-8',
     '.css': 'text/css; charset=utf-8',
     '.js': 'text/javascript; charset=utf-8',
-    '.wasm': 'application/wasm',
     '.webmanifest': 'application/manifest+json',
     '.svg': 'image/svg+xml',
     '.png': 'image/png',
