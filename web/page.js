@@ -156,8 +156,12 @@
     addEventListener('resize', fitBoxes);
 
     performance.mark('zelvanu-ready'); // for bench/startup-web
-    // The first box takes the focus, unless the user has already put it somewhere.
-    if (!document.activeElement || document.activeElement === document.body) firstBox().focus();
+    // The first box takes the focus, unless the user has already put it somewhere: once the
+    // window has been painted (a frame's callback, then a task after that frame), so that the
+    // first paint waits neither for the focus nor for the styles it changes.
+    requestAnimationFrame(() => setTimeout(() => {
+        if (!document.activeElement || document.activeElement === document.body) firstBox().focus();
+    }));
     // Only once the page has loaded, so that keeping the files for offline use does not slow
     // the first start.
     if ('serviceWorker' in navigator) {
