@@ -156,15 +156,18 @@
     addEventListener('resize', fitBoxes);
 
     performance.mark('zelvanu-ready'); // for bench/startup-web
-    // The first box takes the focus, unless the user has already put it somewhere: once the
-    // window has been painted (a frame's callback, then a task after that frame), so that the
-    // first paint waits neither for the focus nor for the styles it changes.
-    requestAnimationFrame(() => setTimeout(() => {
+    // What can wait comes after the window's first paint (a frame's callback, then a task after
+    // that frame), so that the first paint waits for none of it.
+    const afterFirstPaint = (then) => requestAnimationFrame(() => setTimeout(then));
+    // The first box takes the focus, unless the user has already put it somewhere.
+    afterFirstPaint(() => {
         if (!document.activeElement || document.activeElement === document.body) firstBox().focus();
-    }));
-    // Only once the page has loaded, so that keeping the files for offline use does not slow
-    // the first start.
+    });
+    // Keeping the files for offline use starts once the page has loaded and been painted: the
+    // service worker's start and its downloads would otherwise take the processor from the
+    // first paint.
     if ('serviceWorker' in navigator) {
-        addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+        addEventListener('load', () => afterFirstPaint(() =>
+            navigator.serviceWorker.register('sw.js').catch(() => {})));
     }
 })();
