@@ -2,7 +2,8 @@
 // The window rearranged for a tall, narrow screen (a phone held upright, a tablet split in two),
 // where the designed window, twice as wide as it is high, would be too small to read or touch.
 // The sum is written downwards, as on paper: the first operand; "+" and the second operand; "="
-// and the answer; then the three buttons. Each part keeps the design's own shape and spacing
+// and the answer; then the three buttons, and below them the working area, as wide as the window
+// allows. Each part keeps the design's own shape and spacing
 // (the groups of the table of controls); only where the parts stand changes, and a whole-part
 // box grows to the height of a fraction box so that a finger can hit it. Like the design, the
 // result is in twips of a client area; the focus order, names and commands stay as they are.
@@ -37,13 +38,14 @@ constexpr int kTouchHeight = 495;
 
 struct Arrangement {
     int clientWidth = 0, clientHeight = 0;
+    int clientHeightWithWorking = 0;            // the client area while the working area shows
     std::array<Rect, kControls.size()> rects{}; // by ControlId; the menus keep none
     constexpr const Rect& of(ControlId id) const { return rects[static_cast<std::size_t>(id)]; }
 };
 
 // The window as it was designed.
 constexpr Arrangement designed() {
-    Arrangement a{layout::kClientWidth, layout::kClientHeight};
+    Arrangement a{layout::kClientWidth, layout::kClientHeight, layout::kClientHeightWithWorking};
     for (const Control& c : kControls)
         a.rects[static_cast<std::size_t>(c.id)] = c.rect;
     return a;
@@ -120,6 +122,13 @@ constexpr Arrangement narrow() {
         top += height + kRowGap;
     }
     a.clientHeight = top - kRowGap + kMargin;
+
+    // The working area, which belongs to no part of the sum, follows the buttons across the
+    // window at the margin's distance, as high as in the design.
+    const Rect& working = control(ControlId::WorkingArea).rect;
+    a.rects[static_cast<std::size_t>(ControlId::WorkingArea)] = {
+        kMargin, a.clientHeight, a.clientWidth - 2 * kMargin, working.height};
+    a.clientHeightWithWorking = a.clientHeight + working.height + kMargin;
     return a;
 }
 

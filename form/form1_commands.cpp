@@ -19,6 +19,9 @@ bool Form1Commands::click(std::string_view controlName) {
     case Command::ShowVersion:
         showVersion();
         return true;
+    case Command::ToggleWorking:
+        showWorking(!m_workingShown);
+        return true;
     case Command::None:
         break;
     }
@@ -34,26 +37,29 @@ void Form1Commands::showMessage(std::string_view text, std::string_view title, M
 }
 
 // Denominator, numerator, sign, whole part: the order both calculate and clear blank them in.
+// The working goes with the answer.
 void Form1Commands::blankResult() {
     using enum ControlId;
     for (ControlId label : {ResultDenominator, ResultNumerator, ResultSign, ResultWhole})
         setResult(label, {});
     m_window.announceAnswer({});
+    m_window.setWorking({});
 }
 
 void Form1Commands::calculate() {
     blankResult();
 
-    using enum ControlId;
     CalcOutcome outcome;
     try {
         // In the calculation's own order: the denominators, the numerators, the whole parts.
-        outcome = m_calculator.calculate(
-            m_window.text(FirstDenominator), m_window.text(SecondDenominator),
-            m_window.text(FirstNumerator), m_window.text(SecondNumerator),
-            m_window.text(FirstWhole), m_window.text(SecondWhole));
+        const auto& box = kBoxesInCalculationOrder;
+        outcome = m_calculator.calculate(m_window.text(box[0]), m_window.text(box[1]),
+                                         m_window.text(box[2]), m_window.text(box[3]),
+                                         m_window.text(box[4]), m_window.text(box[5]));
     } catch (const RunTimeError& error) {
-        // The one place an arithmetic fault stops: the labels are still blank.
+        // The one place an arithmetic fault stops: the labels are still blank, and the working
+        // shows the steps reached and the number that did not fit.
+        m_window.setWorking(workingText(m_calculator.working(), &error.overflowed()));
         showMessage(runTimeErrorText(error), kRunTimeErrorTitle, MessageIcon::Critical);
         return;
     }
@@ -63,6 +69,7 @@ void Form1Commands::calculate() {
         return;
     }
     // Blank fields leave their labels blank from above.
+    using enum ControlId;
     const auto& fields = std::get<ResultFields>(outcome);
     const std::pair<ControlId, const std::string&> shown[] = {
         {ResultWhole, fields.whole},
@@ -75,6 +82,7 @@ void Form1Commands::calculate() {
             setResult(label, text);
     m_window.announceAnswer(
         spokenAnswer(fields.sign, fields.whole, fields.numerator, fields.denominator));
+    m_window.setWorking(workingText(m_calculator.working()));
 }
 
 void Form1Commands::clear() {
@@ -89,6 +97,11 @@ void Form1Commands::quit() {
 
 void Form1Commands::showVersion() {
     showMessage(versionBoxText(programVersion()), kVersionTitle, MessageIcon::Information);
+}
+
+void Form1Commands::showWorking(bool shown) {
+    m_workingShown = shown;
+    m_window.showWorkingArea(shown);
 }
 
 } // namespace zelvanu

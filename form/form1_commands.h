@@ -3,7 +3,7 @@
 // version box, and which of them a click on a button or menu item runs (the table's command
 // column). They own the calculation record through the Calculator and reach the window only
 // through FormWindow. An arithmetic fault stops here, at the one boundary: the user is told its
-// kind and number and the program keeps running.
+// kind and number, the working shows how far the calculation got, and the program keeps running.
 
 #include "form/form_window.h"
 #include "kernel/calculator.h"
@@ -11,6 +11,10 @@
 #include <string_view>
 
 namespace zelvanu {
+
+// How a teacher opens the window with the working shown: the desktop programs' option
+// (--working) and the page's address (#working).
+inline constexpr std::string_view kWorkingSwitch = "working";
 
 class Form1Commands {
 public:
@@ -28,6 +32,9 @@ public:
     // Closes the window without asking.
     void quit();
     void showVersion();
+    // Turns the working (途中の式) on or off; it is off when the window opens.
+    void showWorking(bool shown);
+    bool workingShown() const { return m_workingShown; }
 
     const CalcState& calcState() const { return m_calculator.state(); }
 
@@ -38,6 +45,7 @@ private:
 
     FormWindow& m_window;
     Calculator m_calculator;
+    bool m_workingShown = false;
 };
 
 } // namespace zelvanu

@@ -33,8 +33,11 @@ enum class ControlId {
     QuitButton,
     ClearButton,
     CalculateButton,
+    WorkingArea,
     FileMenu,
     QuitItem,
+    ViewMenu,
+    WorkingItem,
     HelpMenu,
     VersionItem,
 };
@@ -45,12 +48,15 @@ enum class ControlKind {
     ResultLabel, // shows a part of the answer; blank until there is one
     Bar,         // a horizontal line of the fraction, one pixel high, drawn at `top`
     Button,
+    // Draws the working of the last calculation below the buttons, one line a step; the window
+    // grows to show it while the working is turned on, and it never takes the focus.
+    WorkingArea,
     Menu,     // a title of the menu bar
     MenuItem, // an item of the menu above it in the table
 };
 
 // What a click on a button or a menu item does (Form1Commands runs it).
-enum class Command { None, Calculate, Clear, Quit, ShowVersion };
+enum class Command { None, Calculate, Clear, Quit, ShowVersion, ToggleWorking };
 
 // The parts of the sum that stay together, with the design's spacing inside them, when the
 // window is rearranged.
@@ -85,6 +91,7 @@ struct Control {
     Align align = Align::Left;         // labels' text, always centred vertically
     std::string_view widestValue = {}; // a box shows this whole: its longest value in range
     Command command = Command::None;
+    bool checkable = false; // a menu item with a check mark, which its command sets
 };
 
 namespace layout {
@@ -99,6 +106,8 @@ constexpr int twipsToPixels(int twips) {
 constexpr std::string_view kWindowTitle = "Zelvanu";
 constexpr int kClientWidth = 6480;
 constexpr int kClientHeight = 2850;
+// While the working is shown, the client area reaches below the working area by the margin.
+constexpr int kClientHeightWithWorking = 6240;
 
 // The font the "+", "=" and sign labels were designed in; every other control uses the
 // window's default font, which each front end chooses for its platform.
@@ -108,9 +117,11 @@ constexpr std::string_view kDesignFontFamily = "ＭＳ Ｐゴシック";
 
 // Tab visits each operand's whole part, numerator and denominator, then quit, clear and
 // calculate; the window opens with the focus on the first. No button is a default button: Enter
-// in a box does not calculate. The result reads like the operands: the whole part beside the
-// bar, numerator and denominator centred over and under it. A result label's spoken name is its
-// role; its value follows it (spokenLabel). The menu bar has no access keys and no shortcuts.
+// in a box does not calculate. The working area lies below the buttons, the design's margin from
+// them and from the window's sides, outside the designed client area. The result reads like the
+// operands: the whole part beside the bar, numerator and denominator centred over and under it. A
+// result label's spoken name is its role; its value follows it (spokenLabel). The menu bar has no
+// access keys and no shortcuts.
 // clang-format off
 constexpr std::array kControls{
     Control{ControlId::FirstWhole, "Text5", ControlKind::TextBox, Group::FirstOperand,
@@ -149,9 +160,14 @@ constexpr std::array kControls{
             {2760, 1800, 975, 615}, 7, "消す", {}, 0, Align::Center, {}, Command::Clear},
     Control{ControlId::CalculateButton, "Command1", ControlKind::Button, Group::Calculate,
             {4680, 1800, 1095, 615}, 8, "計算", {}, 0, Align::Center, {}, Command::Calculate},
+    Control{ControlId::WorkingArea, "PicWorking", ControlKind::WorkingArea, Group::None,
+            {120, 2535, 6240, 3585}, -1, {}, "途中の式"},
     Control{ControlId::FileMenu, "MewnFile", ControlKind::Menu, Group::None, {}, -1, "ファイル"},
     Control{ControlId::QuitItem, "MenEnd", ControlKind::MenuItem, Group::None, {}, -1, "終了",
             {}, 0, Align::Left, {}, Command::Quit},
+    Control{ControlId::ViewMenu, "MenView", ControlKind::Menu, Group::None, {}, -1, "表示"},
+    Control{ControlId::WorkingItem, "MenWorking", ControlKind::MenuItem, Group::None, {}, -1,
+            "途中の式", {}, 0, Align::Left, {}, Command::ToggleWorking, true},
     Control{ControlId::HelpMenu, "MenHelp", ControlKind::Menu, Group::None, {}, -1, "ヘルプ"},
     Control{ControlId::VersionItem, "MenVer", ControlKind::MenuItem, Group::None, {}, -1,
             "バージョン情報", {}, 0, Align::Left, {}, Command::ShowVersion},
@@ -207,7 +223,8 @@ constexpr bool wholePixels(int twips) {
     return twips % layout::kTwipsPerPixel == 0;
 }
 constexpr bool tableIsSound() {
-    bool ok = wholePixels(layout::kClientWidth) && wholePixels(layout::kClientHeight);
+    bool ok = wholePixels(layout::kClientWidth) && wholePixels(layout::kClientHeight) &&
+              wholePixels(layout::kClientHeightWithWorking);
     std::array<int, kControls.size()> tabUses{};
     bool menuAbove = false;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
@@ -216,6 +233,8 @@ constexpr bool tableIsSound() {
              wholePixels(c.rect.top) && wholePixels(c.rect.width) && wholePixels(c.rect.height);
         ok = ok && (c.kind != ControlKind::TextBox || !c.widestValue.empty());
         ok = ok && (c.kind != ControlKind::MenuItem || menuAbove);
+        ok = ok && (c.kind != ControlKind::WorkingArea ||
+                    c.rect.top + c.rect.height + c.rect.left == layout::kClientHeightWithWorking);
         menuAbove = menuAbove || c.kind == ControlKind::Menu;
         if (isTabStop(c))
             ok = ok && c.tabIndex < static_cast<int>(tabUses.size()) && tabUses[c.tabIndex]++ == 0;

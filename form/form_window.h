@@ -1,11 +1,13 @@
 #pragma once
 // The narrow view of the main window that its commands work through: read and write a box,
-// write a result label, show a modal message box, tell a screen reader the answer, close. Each
+// write a result label, show a modal message box, tell a screen reader the answer, draw the
+// working and show or hide its area, close. Each
 // front end implements it on its toolkit and decides nothing else; the commands (Form1Commands)
 // are written once against it, and every text and spoken name it is handed is final. Texts are
 // UTF-8, and lines in them end with a line feed.
 
 #include "form/form1_controls.h"
+#include "form/form1_working.h"
 
 #include <string>
 #include <string_view>
@@ -31,6 +33,14 @@ public:
     // The whole answer as one phrase for a screen reader (spokenAnswer), or empty when no answer
     // is shown.
     virtual void announceAnswer(std::string_view phrase) = 0;
+    // The working of the last calculation for the working area, replacing what it held; none
+    // empties it. Each line is drawn as it is given, and a screen reader reads it by its spoken
+    // text. The lines are handed over whether or not the area shows.
+    virtual void setWorking(const std::vector<WorkingText>& lines) = 0;
+    // Shows the working area below the buttons, the window growing to hold it, or hides it, the
+    // window back at the design's size; the working menu item's check mark follows. The designed
+    // controls keep their places and the focus stays where it is.
+    virtual void showWorkingArea(bool shown) = 0;
     // Closes the window, which ends the program.
     virtual void unload() = 0;
 };

@@ -1,11 +1,13 @@
 #pragma once
 // The fraction adder: from the six box texts to the sum as a reduced mixed number, or to one of
 // the two messages that tell the user what to fix. It owns the calculation record (CalcState)
-// and the GCD and LCM routines that write into it. It shows nothing and catches nothing: an
-// arithmetic fault leaves calculate() as a RunTimeError, which the window's commands report.
+// and the GCD and LCM routines that write into it, and records the working (途中の式) of each
+// calculation as it forms its values. It shows nothing and catches nothing: an arithmetic fault
+// leaves calculate() as a RunTimeError, which the window's commands report.
 
 #include "kernel/checked.h"
 #include "kernel/runtime_error.h"
+#include "kernel/working.h"
 
 #include <cstdint>
 #include <string>
@@ -58,9 +60,16 @@ public:
     std::int32_t LCM(std::int16_t a, std::int16_t b);
 
     const CalcState& state() const { return m_state; }
+    // The working of the last calculation: its lines as far as it got, and where it stopped.
+    // Empty after a message.
+    const Working& working() const { return m_working; }
 
 private:
+    void record(WorkingStep step, const WorkingNumber& first);
+    void record(WorkingStep step, const WorkingNumber& first, const WorkingNumber& second);
+
     CalcState m_state;
+    Working m_working;
 };
 
 } // namespace zelvanu

@@ -13,14 +13,17 @@ const char* RunTimeError::what() const noexcept {
 
 namespace {
 
-[[noreturn]] void overflow() {
-    throw RunTimeError(RunTimeError::Kind::Overflow);
+using Op = Overflowed::Op;
+
+[[noreturn]] void overflow(Overflowed what) {
+    throw RunTimeError(RunTimeError::Kind::Overflow, what);
 }
 
-// The single range check behind every 16-bit operation.
-i16 fit16(i32 exact) {
+// The single range check behind every 16-bit operation; the operation and its operands only
+// travel with the fault.
+i16 fit16(i32 exact, Op op, i32 a = 0, i32 b = 0) {
     if (exact < std::numeric_limits<i16>::min() || exact > std::numeric_limits<i16>::max())
-        overflow();
+        overflow({op, static_cast<double>(a), static_cast<double>(b), static_cast<double>(exact)});
     return static_cast<i16>(exact);
 }
 
@@ -39,36 +42,36 @@ double roundHalfEven(double x) {
 // is out of range (or NaN) to an integer type is undefined.
 template <typename Int> Int roundChecked(double x) {
     if (std::isnan(x))
-        overflow();
+        overflow({Op::Convert, x, 0, x});
     const double r = roundHalfEven(x);
     if (r < static_cast<double>(std::numeric_limits<Int>::min()) ||
         r > static_cast<double>(std::numeric_limits<Int>::max()))
-        overflow();
+        overflow({Op::Convert, x, 0, r});
     return static_cast<Int>(r);
 }
 
 } // namespace
 
 i16 mul16(i16 a, i16 b) {
-    return fit16(i32{a} * i32{b});
+    return fit16(i32{a} * i32{b}, Op::Multiply, a, b);
 }
 i16 add16(i16 a, i16 b) {
-    return fit16(i32{a} + i32{b});
+    return fit16(i32{a} + i32{b}, Op::Add, a, b);
 }
 i16 sub16(i16 a, i16 b) {
-    return fit16(i32{a} - i32{b});
+    return fit16(i32{a} - i32{b}, Op::Subtract, a, b);
 }
 i16 neg16(i16 a) {
-    return fit16(-i32{a});
+    return fit16(-i32{a}, Op::Negate, a);
 }
 i16 abs16(i16 a) {
-    return fit16(a < 0 ? -i32{a} : i32{a});
+    return fit16(a < 0 ? -i32{a} : i32{a}, Op::Abs, a);
 }
 i16 div16(i16 a, i16 b) {
-    return fit16(i32{a} / i32{b});
+    return fit16(i32{a} / i32{b}, Op::Divide, a, b);
 }
 i16 rem16(i16 a, i16 b) {
-    return fit16(i32{a} % i32{b});
+    return fit16(i32{a} % i32{b}, Op::Remainder, a, b);
 }
 
 double checkedFp(double x) {
@@ -84,7 +87,7 @@ i32 toInt32(double x) {
     return roundChecked<i32>(x);
 }
 i16 narrow32to16(i32 a) {
-    return fit16(a);
+    return fit16(a, Op::Convert, a);
 }
 
 } // namespace zelvanu

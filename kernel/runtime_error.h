@@ -1,11 +1,21 @@
 #pragma once
 // The one fault the arithmetic raises. A RunTimeError abandons the whole calculation: nothing in
 // the kernel catches it; the window's commands (form/) catch it at their one boundary and report
-// it. It carries no message of its own: the commands word the report (runTimeErrorText).
+// it. It carries no message of its own: the commands word the report (runTimeErrorText). An
+// overflow carries the operation whose exact result left the range, for the working to show.
 
 #include <exception>
 
 namespace zelvanu {
+
+// The operation behind an overflow: its operands (none for a negation or magnitude, the value
+// converted for a conversion) and its exact result, the number that did not fit.
+struct Overflowed {
+    enum class Op { None, Convert, Multiply, Add, Subtract, Negate, Abs, Divide, Remainder };
+    Op op = Op::None;
+    double a = 0, b = 0;
+    double exact = 0;
+};
 
 class RunTimeError : public std::exception {
 public:
@@ -18,9 +28,11 @@ public:
     // "division by zero", which also keeps it apart from an overflow in the user's report.
     static constexpr int FloatingPointNumber = 11;
 
-    explicit RunTimeError(Kind kind) noexcept : m_kind(kind) {}
+    explicit RunTimeError(Kind kind, Overflowed what = {}) noexcept : m_kind(kind), m_what(what) {}
 
     Kind kind() const noexcept { return m_kind; }
+    // For an overflow, the operation that raised it; Op::None otherwise.
+    const Overflowed& overflowed() const noexcept { return m_what; }
     int number() const noexcept {
         return m_kind == Kind::Overflow ? OverflowNumber : FloatingPointNumber;
     }
@@ -28,6 +40,7 @@ public:
 
 private:
     Kind m_kind;
+    Overflowed m_what;
 };
 
 } // namespace zelvanu

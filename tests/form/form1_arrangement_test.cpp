@@ -51,5 +51,18 @@ TEST(NarrowArrangement, IsTallerThanWideWithNoControlOverAnotherOrOutside) {
     }
 }
 
+// In both arrangements the working area lies below the buttons, within the window's width, and
+// the window grows by just what it takes to hold it.
+TEST(Arrangements, PutTheWorkingAreaBelowTheButtons) {
+    for (const arrangement::Arrangement& a : {arrangement::designed(), kNarrow}) {
+        const Rect area = a.of(ControlId::WorkingArea);
+        const Rect button = a.of(ControlId::CalculateButton);
+        EXPECT_GE(area.top, button.top + button.height);
+        EXPECT_LE(area.top, a.clientHeight);
+        EXPECT_EQ(2 * area.left + area.width, a.clientWidth);
+        EXPECT_EQ(area.top + area.height + area.left, a.clientHeightWithWorking);
+    }
+}
+
 } // namespace
 } // namespace zelvanu

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 namespace zelvanu {
 namespace {
@@ -13,6 +14,8 @@ struct RecordingWindow final : FormWindow {
     std::map<ControlId, std::pair<std::string, std::string>> captions; // text, spoken name
     std::string announced;
     std::string messageText, messageTitle;
+    std::vector<WorkingText> working;
+    bool workingArea = false;
     bool unloaded = false;
 
     std::string text(ControlId box) const override {
@@ -28,6 +31,8 @@ struct RecordingWindow final : FormWindow {
         messageTitle = title;
     }
     void announceAnswer(std::string_view phrase) override { announced = phrase; }
+    void setWorking(const std::vector<WorkingText>& lines) override { working = lines; }
+    void showWorkingArea(bool shown) override { workingArea = shown; }
     void unload() override { unloaded = true; }
 };
 
@@ -90,6 +95,41 @@ TEST(Calculate, PutsEachFieldInItsLabelAndNamesItForScreenReaders) {
         EXPECT_EQ(window.captions[label].first, "") << control(label).name;
     EXPECT_EQ(window.captions[ResultDenominator].second, "答えの分母");
     EXPECT_EQ(window.announced, "");
+}
+
+// The working follows every calculation: its lines with an answer, the lines reached and the
+// overflow with a fault, none with a message or after clearing; the menu item turns its area on
+// and off without touching it.
+TEST(Calculate, HandsTheWindowTheWorkingOfEachCalculation) {
+    RecordingWindow window;
+    using enum ControlId;
+    window.boxes = {{FirstNumerator, "1"},
+                    {FirstDenominator, "2"},
+                    {SecondNumerator, "1"},
+                    {SecondDenominator, "3"}};
+    Form1Commands commands(window);
+    EXPECT_TRUE(commands.click("MenWorking"));
+    EXPECT_TRUE(window.workingArea);
+    commands.calculate();
+    ASSERT_EQ(window.working.size(), 3u);
+    EXPECT_EQ(window.working.back().spoken, "分子をたす 6分の5");
+
+    commands.click("MenWorking");
+    EXPECT_FALSE(window.workingArea);
+    EXPECT_EQ(window.working.size(), 3u);
+
+    window.boxes[SecondDenominator] = "0";
+    commands.calculate();
+    EXPECT_TRUE(window.working.empty());
+
+    window.boxes[FirstDenominator] = window.boxes[SecondDenominator] = "200";
+    commands.calculate();
+    ASSERT_EQ(window.working.size(), 2u);
+    EXPECT_EQ(window.working.back().name, "通分する");
+    EXPECT_EQ(window.messageTitle, "Zelvanu");
+
+    commands.clear();
+    EXPECT_TRUE(window.working.empty());
 }
 
 // The window is handed lines that end in line feeds, whatever the texts were written with.

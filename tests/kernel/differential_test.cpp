@@ -1,6 +1,7 @@
 // Checks the shown sum against the exact sum worked out independently in 64-bit integers, over
 // grids of inputs. This is the test that catches a misplaced minus sign or a fraction left
-// unreduced.
+// unreduced; and, for the working, a line that does not equal the sum or ends elsewhere than on
+// the answer.
 
 #include "kernel/calculator.h"
 #include "support/exact_sum.h"
@@ -36,11 +37,24 @@ void checkGrid(const std::vector<int>& dens, const std::vector<int>& nums,
                             const auto expected =
                                 reference::expectedDisplay({t1, t2, t3, t4, w1, w2});
                             ASSERT_TRUE(expected.has_value());
+                            const auto boxes = testing::Message()
+                                               << "boxes " << d1 << ' ' << d2 << ' ' << n1 << ' '
+                                               << n2 << " '" << w1 << "' '" << w2 << "'";
                             ASSERT_EQ(*shown, *expected)
-                                << "boxes " << d1 << ' ' << d2 << ' ' << n1 << ' ' << n2 << " '"
-                                << w1 << "' '" << w2 << "' shown '" << shown->sign << "' '"
-                                << shown->whole << "' " << shown->numerator << '/'
-                                << shown->denominator;
+                                << boxes << " shown '" << shown->sign << "' '" << shown->whole
+                                << "' " << shown->numerator << '/' << shown->denominator;
+
+                            const Working& working = calc.working();
+                            ASSERT_GT(working.count, 0u) << boxes;
+                            const auto exact =
+                                reference::lowest(*reference::exactSum({t1, t2, t3, t4, w1, w2}));
+                            for (const WorkingLine& line : working) {
+                                const auto value = reference::valueOf(line);
+                                ASSERT_TRUE(value.num == exact.num && value.den == exact.den)
+                                    << boxes << " line " << static_cast<int>(line.step);
+                            }
+                            ASSERT_EQ(working.end()[-1].count, 1u) << boxes;
+                            ASSERT_EQ(reference::fieldsOf(working.end()[-1]), *shown) << boxes;
                             ++results;
                         }
     // Guards the grid itself: enough of it must reach the comparison.

@@ -1,0 +1,130 @@
+// The working as a pupil writes it, from the school method (improper fractions, 通分, add the
+// numerators, back to a whole or mixed number, 約分): each case lists the lines as they should
+// read, written out by hand, not taken from the code.
+
+#include "form/form1_working.h"
+#include "kernel/calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zelvanu {
+namespace {
+
+// A line as plain text: "= 9/6 + 4/6 通分する", a negative second number in parentheses.
+std::string plain(const WorkingText& line) {
+    std::string s = line.equals ? "= " : "";
+    for (const WorkingTerm& t : line.terms) {
+        if (&t != &line.terms.front())
+            s += " + ";
+        s += (t.parenthesised ? "(" : "") + t.sign + t.whole;
+        if (!t.numerator.empty())
+            s += (t.whole.empty() ? "" : " ") + t.numerator + '/' + t.denominator;
+        s += t.parenthesised ? ")" : "";
+    }
+    for (const std::string& part : {line.words, line.name})
+        if (!part.empty())
+            s += (s.empty() ? "" : " ") + part;
+    return s;
+}
+
+struct Case {
+    const char* name;
+    std::array<const char*, 6> boxes; // Text1 ... Text6: denominators, numerators, whole parts
+    std::vector<std::string> lines;
+};
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Working : public testing::TestWithParam<Case> {};
+
+TEST_P(Working, ReadsAsThePupilWritesIt) {
+    Calculator calc;
+    std::vector<WorkingText> lines;
+    const auto& b = GetParam().boxes;
+    try {
+        calc.calculate(b[0], b[1], b[2], b[3], b[4], b[5]);
+        lines = workingText(calc.working());
+    } catch (const RunTimeError& error) {
+        lines = workingText(calc.working(), &error.overflowed());
+    }
+    std::vector<std::string> shown;
+    for (const WorkingText& line : lines)
+        shown.push_back(plain(line));
+    EXPECT_EQ(shown, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SchoolMethod, Working,
+    testing::Values(
+        Case{"mixed_plus_fraction",
+             {"2", "3", "1", "2", "1", ""},
+             {"1 1/2 + 2/3", "= 3/2 + 2/3 仮分数に直す", "= 9/6 + 4/6 通分する",
+              "= 13/6 分子をたす", "= 2 1/6 帯分数に直す"}},
+        Case{"reduce_at_the_end",
+             {"6", "3", "1", "1", "", ""},
+             {"1/6 + 1/3", "= 1/6 + 2/6 通分する", "= 3/6 分子をたす", "= 1/2 約分する"}},
+        Case{"same_denominators_then_reduce",
+             {"4", "4", "1", "1", "1", "1"},
+             {"1 1/4 + 1 1/4", "= 5/4 + 5/4 仮分数に直す", "= 10/4 分子をたす",
+              "= 2 2/4 帯分数に直す", "= 2 1/2 約分する"}},
+        Case{"negative_mixed_number",
+             {"3", "2", "1", "1", "-2", ""},
+             {"-2 1/3 + 1/2", "= -7/3 + 1/2 仮分数に直す", "= -14/6 + 3/6 通分する",
+              "= -11/6 分子をたす", "= -1 5/6 帯分数に直す"}},
+        Case{"negative_whole_number",
+             {"2", "2", "1", "1", "-", "-"},
+             {"-1/2 + (-1/2)", "= -2/2 分子をたす", "= -1 整数に直す"}},
+        Case{"zero",
+             {"2", "2", "1", "1", "", "-"},
+             {"1/2 + (-1/2)", "= 0/2 分子をたす", "= 0 整数に直す"}},
+        Case{"numerators_past_16_bits",
+             {"2", "3", "32767", "-32767", "", ""},
+             {"32767/2 + (-32767/3)", "= 98301/6 + (-65534/6) 通分する", "= 32767/6 分子をたす",
+              "= 5461 1/6 帯分数に直す"}},
+        Case{"overflow_of_the_common_denominator",
+             {"200", "200", "1", "1", "", ""},
+             {"1/200 + 1/200", "200 × 200 = 40000 > 32767 オーバーフロー 通分する"}},
+        Case{"overflow_of_an_improper_numerator",
+             {"200", "1", "1", "1", "200", ""},
+             {"200 1/200 + 1/1", "200 × 200 = 40000 > 32767 オーバーフロー 仮分数に直す"}},
+        Case{"overflow_of_the_sum",
+             {"1", "1", "32767", "1", "", ""},
+             {"32767/1 + 1/1", "32767 + 1 = 32768 > 32767 オーバーフロー 分子をたす"}},
+        Case{"overflow_of_a_box",
+             {"1", "1", "40000", "1", "", ""},
+             {"40000 > 32767 オーバーフロー 1つ目の数の分子"}},
+        Case{"overflow_below_the_range",
+             {"1", "1", "1", "1", "", "-40000"},
+             {"-40000 < -32768 オーバーフロー 2つ目の数の整数部分"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Each line is read as the answer is: the step's name, then its numbers with たす between them.
+TEST(Working, IsReadAloudLineByLine) {
+    Calculator calc;
+    calc.calculate("2", "3", "1", "2", "1", "");
+    std::vector<std::string> spoken;
+    for (const WorkingText& line : workingText(calc.working()))
+        spoken.push_back(line.spoken);
+    EXPECT_EQ(spoken, (std::vector<std::string>{"1 と 2分の1 たす 3分の2",
+                                                "仮分数に直す 2分の3 たす 3分の2",
+                                                "通分する 6分の9 たす 6分の4", "分子をたす 6分の13",
+                                                "帯分数に直す 2 と 6分の1"}));
+
+    calc.calculate("3", "2", "1", "1", "-2", "-");
+    EXPECT_EQ(workingText(calc.working()).front().spoken,
+              "マイナス 2 と 3分の1 たす マイナス 2分の1");
+    try {
+        calc.calculate("200", "200", "1", "1", "", "");
+    } catch (const RunTimeError& error) {
+        EXPECT_EQ(workingText(calc.working(), &error.overflowed()).back().spoken,
+                  "通分する 200 かける 200 は 40000、32767 より大きいので オーバーフロー");
+    }
+}
+
+} // namespace
+} // namespace zelvanu
