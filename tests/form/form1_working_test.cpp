@@ -3,12 +3,14 @@
 // read, written out by hand, not taken from the code.
 
 #include "form/form1_working.h"
+#include "form/working_layout.h"
 #include "kernel/calculator.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvanu {
@@ -124,6 +126,30 @@ TEST(Working, IsReadAloudLineByLine) {
         EXPECT_EQ(workingText(calc.working(), &error.overflowed()).back().spoken,
                   "通分する 200 かける 200 は 40000、32767 より大きいので オーバーフロー");
     }
+}
+
+// Painted, a fraction stands on its bar: the numerator above it and the denominator below,
+// both within its length, and what follows starts after it.
+TEST(WorkingLayout, StacksEachFractionOnItsBar) {
+    Calculator calc;
+    calc.calculate("2", "3", "1", "2", "1", "");
+    const WorkingMetrics metrics{[](std::string_view s) { return 6 * int(s.size()); }, 12, 1};
+    const auto layout = layOutWorkingLine(workingText(calc.working()).front(), metrics);
+    // "1", "1" over a bar over "2", "+", "2" over a bar over "3"
+    ASSERT_EQ(layout.pieces.size(), 8u);
+    const auto& [whole, num, bar, den, plus, num2, bar2, den2] =
+        std::tie(layout.pieces[0], layout.pieces[1], layout.pieces[2], layout.pieces[3],
+                 layout.pieces[4], layout.pieces[5], layout.pieces[6], layout.pieces[7]);
+    EXPECT_EQ(bar.kind, WorkingPiece::Kind::Bar);
+    EXPECT_LT(num.y + num.height, bar.y + 1);
+    EXPECT_GT(den.y, bar.y);
+    for (const WorkingPiece* p : {&num, &den})
+        EXPECT_TRUE(p->x >= bar.x && p->x + p->width <= bar.x + bar.width);
+    EXPECT_LE(whole.x + whole.width, bar.x);
+    EXPECT_LE(bar.x + bar.width, plus.x);
+    EXPECT_EQ(layout.height, den2.y + den2.height);
+    EXPECT_EQ(layout.width, bar2.x + bar2.width);
+    EXPECT_EQ(num2.text + den2.text, "23");
 }
 
 } // namespace
