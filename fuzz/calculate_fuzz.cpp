@@ -1,7 +1,9 @@
 // libFuzzer target: the input, split at line feeds, is the six box texts Text1..Text6 (missing
 // ones are empty). Beyond "no crash", each input must satisfy the properties the display relies
-// on; a violation aborts with a message so that the fuzzer keeps the input.
+// on, and its working must hold together: every line worth the sum as read, the last one the
+// answer. A violation aborts with a message so that the fuzzer keeps the input.
 
+#include "form/form1_working.h"
 #include "kernel/calculator.h"
 #include "support/exact_sum.h"
 
@@ -51,8 +53,21 @@ Result run(Calculator& calc, const std::array<std::string_view, 6>& t) {
     } catch (const RunTimeError& e) {
         r.faulted = true;
         r.kind = e.kind();
+        require(workingText(calc.working(), &e.overflowed()).size() == calc.working().count + 1,
+                "an overflow adds one line to the working");
     }
     return r;
+}
+
+// Every line of the working is worth what the first line, the sum as read, is worth.
+void checkWorking(const Working& working) {
+    if (working.count == 0)
+        return;
+    const auto sum = reference::valueOf(working.lines[0]);
+    for (const WorkingLine& line : working) {
+        const auto value = reference::valueOf(line);
+        require(value.num == sum.num && value.den == sum.den, "each line equals the sum");
+    }
 }
 
 void checkFields(const ResultFields& f) {
@@ -89,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Calculator used;
     require(run(used, texts) == result, "a used calculator agrees with a fresh one");
 
+    checkWorking(fresh.working());
     if (result.faulted)
         return 0;
     if (const auto* message = std::get_if<std::string>(&result.outcome)) {
@@ -98,6 +114,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto& fields = std::get<ResultFields>(result.outcome);
     checkFields(fields);
+    const Working& working = fresh.working();
+    require(working.count > 0 && working.end()[-1].count == 1 &&
+                reference::fieldsOf(working.end()[-1]) == fields,
+            "the working ends on the answer");
     if (const auto expected = reference::expectedDisplay(texts))
         require(fields == *expected, "plain integers show their exact sum");
     return 0;
