@@ -1,5 +1,5 @@
-// Starts the Windows program: shows the one window and runs until it closes. The program takes
-// no arguments.
+// Starts the Windows program: shows the one window and runs until it closes, or says why it
+// could not open it and ends with status 1. The program takes no arguments.
 
 #include "win/form1.h"
 #include "win/message_boxes.h"

@@ -38,80 +38,83 @@ Com& com() {
     return loaded;
 }
 
+// A screen reader that read the control before this name came reads it again.
 void giveName(IAccPropServices* service, HWND control, const std::wstring& name) {
     service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                             PROPID_ACC_NAME, name.c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 } // namespace
 
-void Accessibility::start(HWND liveRegion) {
+void Accessibility::start(HWND window, HWND liveRegion) {
     if (m_thread)
         return;
+    m_window = window;
     m_liveRegion = liveRegion;
-    m_ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (m_ready && m_stop)
+    if (m_stop)
         m_thread = CreateThread(nullptr, 0, serve, this, 0, nullptr);
 }
 
 // The thread joins the process's multithreaded apartment, so that the window's thread may call
-// the service too, and gives it what was set before it was reached. Until m_ready the window's
-// thread only records names; m_names and m_liveRegion are not touched here after that.
+// the service, and hands it over through the window's queue: it touches nothing the window's
+// thread uses, and the window's thread never waits for it.
 DWORD WINAPI Accessibility::serve(void* data) {
     auto* self = static_cast<Accessibility*>(data);
+    if (beforeReachingForTests)
+        beforeReachingForTests();
     const bool started =
         com().usable() && SUCCEEDED(com().initialize(nullptr, COINIT_MULTITHREADED));
     void* services = nullptr;
     if (started &&
         SUCCEEDED(com().createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                        IID_IAccPropServices, &services))) {
-        auto* service = static_cast<IAccPropServices*>(services);
-        // A screen reader that read the focused box before its name was given reads it again.
-        for (const auto& [control, name] : self->m_names) {
-            giveName(service, control, name);
-            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
-        }
-        VARIANT polite{};
-        polite.vt = VT_I4;
-        polite.lVal = kLivePolite;
-        service->SetHwndProp(self->m_liveRegion, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                             kLiveSettingProperty, polite);
-        self->m_services = service;
+        self->m_found.store(static_cast<IAccPropServices*>(services), std::memory_order_release);
+        PostMessageW(self->m_window, kReachedMessage, 0, 0);
     }
-    SetEvent(self->m_ready);
     WaitForSingleObject(self->m_stop, INFINITE);
-    if (self->m_services)
-        self->m_services->Release();
+    if (services)
+        static_cast<IAccPropServices*>(services)->Release();
     if (started)
         com().uninitialize();
     return 0;
 }
 
-IAccPropServices* Accessibility::services() {
-    if (!m_thread)
-        return nullptr;
-    WaitForSingleObject(m_ready, INFINITE); // at once, once it is set
-    return m_services;
+void Accessibility::reached() {
+    IAccPropServices* const service = m_found.load(std::memory_order_acquire);
+    if (m_services || !service)
+        return;
+    m_services = service;
+    for (const auto& [control, name] : m_names)
+        giveName(service, control, name);
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = kLivePolite;
+    service->SetHwndProp(m_liveRegion, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                         kLiveSettingProperty, polite);
 }
 
 Accessibility::~Accessibility() {
     if (m_thread) {
         SetEvent(m_stop);
-        WaitForSingleObject(m_thread, INFINITE);
+        // The thread may still be reaching the service, which may send this thread a message
+        // first: what is sent is answered while waiting.
+        while (MsgWaitForMultipleObjects(1, &m_thread, FALSE, INFINITE, QS_SENDMESSAGE) ==
+               WAIT_OBJECT_0 + 1) {
+            MSG sent;
+            PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
         CloseHandle(m_thread);
     }
-    for (HANDLE event : {m_ready, m_stop})
-        if (event)
-            CloseHandle(event);
+    if (m_stop)
+        CloseHandle(m_stop);
 }
 
 void Accessibility::setName(HWND control, const std::wstring& name) {
-    // Waits for the thread first: it reads the names until it has reached the service.
-    IAccPropServices* const service = services();
     m_names[control] = name;
-    if (service)
-        giveName(service, control, name);
+    if (m_services)
+        giveName(m_services, control, name);
 }
 
 std::wstring Accessibility::name(HWND control) const {

@@ -6,10 +6,12 @@
 // the service costs more than the rest of the window's start-up, so it happens on a thread of its
 // own once the shown window has answered, and the window answers the user meanwhile. Until then,
 // and where the service is missing, the window works the same and only these names are not
-// given.
+// given. The window's thread never waits for that thread: a screen reader may ask the window
+// something while the service is being reached.
 
 #include <windows.h>
 
+#include <atomic>
 #include <map>
 #include <string>
 
@@ -19,30 +21,41 @@ namespace zelvanu::win {
 
 class Accessibility {
 public:
+    // Posted to the window once the service is reached; the window passes it to reached().
+    static constexpr UINT kReachedMessage = WM_APP + 1;
+
     Accessibility() = default;
     ~Accessibility();
     Accessibility(const Accessibility&) = delete;
     Accessibility& operator=(const Accessibility&) = delete;
 
-    // Gives the names set so far, and from now on each as it is set, to the service, and marks
-    // the control as a polite live region; COM starts on a thread that lives as long as this.
-    void start(HWND liveRegion);
+    // Starts the thread that reaches the service, for the window's controls; `liveRegion`
+    // becomes a polite live region once it is reached.
+    void start(HWND window, HWND liveRegion);
+    // On the window's thread, at kReachedMessage: gives the names set so far to the service,
+    // and from now on each as it is set. Once only; a stray message does nothing.
+    void reached();
     void setName(HWND control, const std::wstring& name);
     // The name last given to the control, whether or not the service took it.
     std::wstring name(HWND control) const;
     // Tells screen readers that the live region changed and should be read again.
     static void announce(HWND control);
 
+    // Tests only: run on the service thread before it starts COM, as a screen reader's hook
+    // that asks the window something first would be.
+    static inline void (*beforeReachingForTests)() = nullptr;
+
 private:
     static DWORD WINAPI serve(void* self);
-    // The service once the thread has reached it (or found it missing); null before start().
-    IAccPropServices* services();
 
-    std::map<HWND, std::wstring> m_names;
+    std::map<HWND, std::wstring> m_names; // the window's thread only
+    HWND m_window = nullptr;
     HWND m_liveRegion = nullptr;
     HANDLE m_thread = nullptr;
-    HANDLE m_ready = nullptr; // set by the thread once m_services is final
-    HANDLE m_stop = nullptr;  // set by the destructor: release the service, end COM
+    HANDLE m_stop = nullptr; // set by the destructor: release the service, end COM
+    // Set by the thread before it posts kReachedMessage; kept until the thread ends.
+    std::atomic<IAccPropServices*> m_found = nullptr;
+    // The window thread's own: the service once reached() has given it the names.
     IAccPropServices* m_services = nullptr;
 };
 

@@ -19,6 +19,8 @@ constexpr DWORD kExStyle = 0;
 // was waiting for it, since a timer's message comes only when nothing else is queued. Reaching
 // the service costs more than the window's first answer.
 constexpr UINT_PTR kDescribeTimer = 1;
+// Said before the system's reason when the window cannot be created.
+constexpr wchar_t kCreationFailed[] = L"ウィンドウを作成できませんでした。\n\n";
 
 // The window's outer size for a client area of the designed size at the DPI.
 SIZE windowSize(UINT dpi) {
@@ -63,8 +65,11 @@ Form1::Form1(HINSTANCE instance, MessageBoxes& boxes) : m_instance(instance), m_
     HMENU menus = createMenus();
     if (!CreateWindowExW(kExStyle, kClassName, widen(layout::kWindowTitle).c_str(), kStyle,
                          CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, menus, instance,
-                         this))
+                         this)) {
+        m_creationError = GetLastError(); // reported by run()
         DestroyMenu(menus);
+        return;
+    }
     m_dpi = GetDpiForWindow(m_hwnd);
     m_fonts.create(m_hwnd, m_dpi);
     createControls();
@@ -82,6 +87,8 @@ HWND Form1::control(std::string_view name) const {
 }
 
 void Form1::show(int how) {
+    if (!m_hwnd)
+        return;
     ShowWindow(m_hwnd, how);
     UpdateWindow(m_hwnd);
     SetTimer(m_hwnd, kDescribeTimer, USER_TIMER_MINIMUM, nullptr);
@@ -92,7 +99,7 @@ void Form1::describeForScreenReaders() {
         // An answer given before this keeps the name it was given with its value.
         if (!c.spokenName.empty() && m_accessibility.name(control(c.id)).empty())
             m_accessibility.setName(control(c.id), widen(c.spokenName));
-    m_accessibility.start(m_answer);
+    m_accessibility.start(m_hwnd, m_answer);
 }
 
 HMENU Form1::createMenus() {
@@ -245,6 +252,11 @@ bool Form1::preTranslate(MSG& msg) {
 }
 
 int Form1::run() {
+    if (!m_hwnd) {
+        m_boxes.show(nullptr, kCreationFailed + systemErrorText(m_creationError),
+                     widen(layout::kWindowTitle), MessageIcon::Critical);
+        return 1;
+    }
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (preTranslate(msg))
@@ -304,6 +316,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             KillTimer(m_hwnd, kDescribeTimer);
             describeForScreenReaders();
         }
+        return 0;
+    case Accessibility::kReachedMessage:
+        m_accessibility.reached();
         return 0;
     case WM_ACTIVATE:
         // Back from a message box, the taskbar or another program, the focus returns where the

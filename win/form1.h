@@ -45,7 +45,8 @@ public:
     // presses the focused button, Enter and Esc in a box do nothing. Call with every message
     // before dispatching it; true when it was handled here.
     bool preTranslate(MSG& msg);
-    // Runs the message loop until the window is gone; returns the program's exit status.
+    // Runs the message loop until the window is gone; returns the program's exit status. A
+    // window that could not be created is reported in a message box instead, with status 1.
     int run();
 
 private:
@@ -81,6 +82,7 @@ private:
     HINSTANCE m_instance;
     MessageBoxes& m_boxes;
     HWND m_hwnd = nullptr;
+    DWORD m_creationError = 0; // why there is no window, if there is none
     // Below the result labels, spanning them; draws nothing. Its name is the whole answer.
     HWND m_answer = nullptr;
     // Where the focus goes back to when the window is activated again.

@@ -26,6 +26,10 @@ public:
               MessageIcon icon) override;
 };
 
+// The system's own description of an error code, in the user's language, without the line
+// break it ends with; "エラー" and the number where the system has none.
+std::wstring systemErrorText(DWORD error);
+
 // Windows' texts end their lines with CR LF: each line feed of the window's texts gets its
 // carriage return.
 std::wstring withCrLf(const std::wstring& text);

@@ -14,7 +14,10 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <map>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -38,14 +41,30 @@ public:
     std::vector<RecordedBox> boxes;
 };
 
+// The name changes screen readers are told of, by control, since the window was shown.
+std::map<HWND, int> g_nameChanges;
+void CALLBACK onNameChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF)
+        ++g_nameChanges[hwnd];
+}
+
 class Window : public testing::Test {
 protected:
     void SetUp() override {
+        g_nameChanges.clear();
+        nameChanges =
+            SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, onNameChange,
+                            GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
         form.show(SW_SHOWNORMAL);
         SetForegroundWindow(form.hwnd());
         pump();
         // The names come with the first timer message once the window has answered.
-        for (int i = 0; i < 200 && form.accessibility().name(at("Text5")).empty(); ++i) {
+        pumpUntil([this] { return !form.accessibility().name(at("Text5")).empty(); });
+    }
+
+    // Delivers what comes until `done` holds, for 10 s at most.
+    template <typename Done> void pumpUntil(Done done) {
+        for (int i = 0; i < 1000 && !done(); ++i) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
             pump();
         }
@@ -106,9 +125,12 @@ protected:
                 textOf(at("Label1"))};
     }
 
+    void TearDown() override { UnhookWinEvent(nameChanges); }
+
     RecordingBoxes boxes;
     Form1 form{GetModuleHandleW(nullptr), boxes};
     int quitStatus = -1;
+    HWINEVENTHOOK nameChanges = nullptr;
 };
 
 RECT clientRect(HWND control) {
@@ -440,6 +462,49 @@ TEST_F(Window, AnnouncesTheWholeAnswerOnceAsALiveRegion) {
     UnhookWinEvent(hook);
 }
 
+// A screen reader that read a control before its name came reads it again when told that its
+// name changed: every named control is told of once the service has the names.
+TEST_F(Window, TellsOfEveryNameOnceTheServiceHasIt) {
+    const auto told = [this](const Control& c) {
+        return c.spokenName.empty() || g_nameChanges.contains(form.control(c.id));
+    };
+    pumpUntil([&] { return std::ranges::all_of(kControls, told); });
+    for (const Control& c : kControls)
+        EXPECT_TRUE(told(c)) << c.name;
+}
+
+// A screen reader's hook may ask the window something from the thread that reaches the service
+// before it is reached: an answer given meanwhile leaves the window free to reply.
+HANDLE g_answering = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+HWND g_asked = nullptr;
+std::atomic<int> g_reply{0}; // 1 when the window replied, 2 when not within 5 s
+
+class HeldService : public Window {
+    void SetUp() override {
+        g_asked = form.hwnd();
+        Accessibility::beforeReachingForTests = [] {
+            WaitForSingleObject(g_answering, INFINITE);
+            DWORD_PTR result = 0;
+            g_reply =
+                SendMessageTimeoutW(g_asked, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) ? 1 : 2;
+        };
+        Window::SetUp();
+    }
+};
+
+TEST_F(HeldService, LeavesTheWindowAnsweringWhileAnAnswerComes) {
+    type("Text3", L"1");
+    type("Text1", L"2");
+    type("Text4", L"2");
+    type("Text2", L"3");
+    SetEvent(g_answering);
+    click("Command1");
+    pumpUntil([] { return g_reply != 0; });
+    Accessibility::beforeReachingForTests = nullptr;
+    EXPECT_EQ(g_reply, 1);
+    EXPECT_EQ(result(), (std::vector<std::wstring>{L"", L"1", L"1", L"6"}));
+}
+
 // The three bars are drawn: under each, across its middle, the window shows ink that a person
 // tells from the face (3 : 1 at least), and only there.
 TEST_F(Window, DrawsTheThreeBars) {
@@ -467,6 +532,30 @@ TEST(StartUp, ShowsTheWindowAsTheProgramIsToldTo) {
     Form1 form{GetModuleHandleW(nullptr), boxes};
     form.show(SW_SHOWMINNOACTIVE);
     EXPECT_TRUE(IsIconic(form.hwnd()));
+}
+
+// A window that cannot be created (out of window handles, say) is reported with the system's
+// reason, and run() returns 1 at once instead of waiting for ever.
+LRESULT CALLBACK refuseWindows(int code, WPARAM, LPARAM) {
+    SetLastError(ERROR_NO_MORE_USER_HANDLES);
+    return code == HCBT_CREATEWND;
+}
+
+TEST(StartUp, ReportsAWindowThatCannotBeCreatedAndEndsWithStatusOne) {
+    HHOOK refusal = SetWindowsHookExW(WH_CBT, refuseWindows, nullptr, GetCurrentThreadId());
+    RecordingBoxes boxes;
+    Form1 form{GetModuleHandleW(nullptr), boxes};
+    UnhookWindowsHookEx(refusal);
+    form.show(SW_SHOWNORMAL);
+    PostQuitMessage(0); // ends a loop that would wait for a window
+    EXPECT_EQ(form.run(), 1);
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    // The reason as the system words it in the session's Japanese.
+    EXPECT_EQ(boxes.boxes[0].text,
+              L"ウィンドウを作成できませんでした。\n\nユーザー ハンドルが不足しています。");
+    EXPECT_EQ(boxes.boxes[0].title, L"Zelvanu");
 }
 
 class Quit : public Window, public testing::WithParamInterface<int> {};
