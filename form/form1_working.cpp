@@ -66,9 +66,18 @@ struct Expression {
     std::string shown, spoken;
 };
 
+// Within reach of 64 bits: the operations' operands and results always are; a box's value may
+// be any double, even an infinity, and is only written when it is.
+bool writable(double v) {
+    return std::fabs(v) < 1e18; // false for NaN too
+}
+
+std::int64_t integer(double v) {
+    return writable(v) ? static_cast<std::int64_t>(v) : 0;
+}
+
 Expression expressionOf(const Overflowed& o, const Working& working) {
-    const auto a = static_cast<std::int64_t>(o.a), b = static_cast<std::int64_t>(o.b);
-    const auto x = static_cast<std::int64_t>(o.exact);
+    const std::int64_t a = integer(o.a), b = integer(o.b), x = integer(o.exact);
     const auto binary = [&](std::int64_t l, const char* sign, const char* word, std::int64_t r) {
         return Expression{number(l) + ' ' + sign + ' ' + number(r) + " = " + number(x),
                           spokenNumber(l) + ' ' + word + ' ' + spokenNumber(r) + " は " +
@@ -98,7 +107,7 @@ Expression expressionOf(const Overflowed& o, const Working& working) {
     if (working.box < 0 && working.step == WorkingStep::AddNumerators)
         return binary(working.overCommon[0], "+", "たす", working.overCommon[1]);
     // A box's value, rounded; a text too long for any number says only which way it went.
-    if (std::isfinite(o.exact) && std::fabs(o.exact) < 1e18)
+    if (writable(o.exact))
         return {number(x), spokenNumber(x)};
     return {};
 }

@@ -35,7 +35,7 @@ std::string plain(const WorkingText& line) {
 
 struct Case {
     const char* name;
-    std::array<const char*, 6> boxes; // Text1 ... Text6: denominators, numerators, whole parts
+    std::array<std::string, 6> boxes; // Text1 ... Text6: denominators, numerators, whole parts
     std::vector<std::string> lines;
 };
 void PrintTo(const Case& c, std::ostream* os) {
@@ -102,7 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
              {"40000 > 32767 オーバーフロー 1つ目の数の分子"}},
         Case{"overflow_below_the_range",
              {"1", "1", "1", "1", "", "-40000"},
-             {"-40000 < -32768 オーバーフロー 2つ目の数の整数部分"}}),
+             {"-40000 < -32768 オーバーフロー 2つ目の数の整数部分"}},
+        Case{"overflow_beyond_any_number",
+             {std::string(400, '9'), "1", "1", "1", "", ""},
+             {"> 32767 オーバーフロー 1つ目の数の分母"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Each line is read as the answer is: the step's name, then its numbers with たす between them.
