@@ -38,7 +38,8 @@
         module = started;
         performance.mark('zelvanu-ready'); // for bench/startup-web
         for (const name of waiting.splice(0)) click(name);
-    }, () => cannotStart('このブラウザーの WebAssembly では動きません。'));
+    }, () => cannotStart(
+        'このブラウザーの WebAssembly は、使う機能（例外処理など）に対応していません。'));
     let beforeMenus = null; // the control that had the focus before the menus took it
     // The markup lists the controls in Tab order: the first box is the first input.
     const firstBox = () => form.querySelector('.client input');
