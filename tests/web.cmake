@@ -14,3 +14,6 @@ add_test(NAME web_page_webkit
                  ${NODE_EXECUTABLE} ${page_test} webkit ${ZELVANU_SITE_DIR} ${shots})
 set_tests_properties(web_page_chromium web_page_firefox web_page_webkit PROPERTIES TIMEOUT 600)
 zelvanu_private_home(web_page_chromium web_page_firefox web_page_webkit)
+# The version the page must say is the one project(VERSION) gives the build.
+set_property(TEST web_page_chromium web_page_firefox web_page_webkit APPEND PROPERTY ENVIRONMENT
+             ZELVANU_VERSION=${PROJECT_VERSION})

@@ -10,12 +10,14 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
 # screen: one such test at a time.
 add_executable(win_form1_tests win/form1_test.cpp win/test_main.cpp)
 target_link_libraries(win_form1_tests PRIVATE zelvanu_win GTest::gtest ole32 oleaut32 oleacc)
-target_include_directories(win_form1_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_include_directories(win_form1_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
+                                                   ${ZELVANU_GENERATED_DIR})
 add_test(NAME win_form1_tests COMMAND win_form1_tests)
 
 # The real zelvanu.exe, started, typed into, read and closed from another process.
 add_executable(win_end_to_end win/end_to_end.cpp)
 target_link_libraries(win_end_to_end PRIVATE zelvanu_win)
+target_include_directories(win_end_to_end PRIVATE ${ZELVANU_GENERATED_DIR})
 target_link_options(win_end_to_end PRIVATE -municode)
 add_test(NAME win_end_to_end COMMAND win_end_to_end $<TARGET_FILE:zelvanu>)
 

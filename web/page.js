@@ -9,11 +9,37 @@
     const form = document.getElementById('Form1');
     const menubar = document.getElementById('menubar');
     const titles = [...menubar.querySelectorAll('[aria-haspopup]')];
-    // The module is one file with its WebAssembly inside, compiled and started before
-    // createZelvanu returns: the page can calculate before its first paint, with no wait for
-    // another download or a compilation in the background.
-    const module = createZelvanu();
-    const click = (name) => module.ccall('zelvanu_click', null, ['string'], [name]);
+    // The module is one file with its WebAssembly inside, compiled and started as createZelvanu
+    // runs, and its promise fulfilled as this script ends: the page can calculate before its
+    // first paint, with no wait for another download or a compilation in the background. Where
+    // the browser compiles it in the background all the same (start_module.js), a click waits
+    // for it; where it cannot start at all, a notice that says what the browser lacks takes the
+    // window's place.
+    let module = null;
+    const waiting = [];
+    const click = (name) => {
+        if (module) module.ccall('zelvanu_click', null, ['string'], [name]);
+        else waiting.push(name);
+    };
+    function cannotStart(lacking) {
+        const notice = document.createElement('p');
+        notice.id = 'unstarted';
+        notice.setAttribute('role', 'alert');
+        notice.textContent = `Zelvanu を開けません。${lacking}` +
+            'WebAssembly が使える新しいブラウザーで開いてください。';
+        form.hidden = true;
+        form.after(notice);
+    }
+    if (typeof WebAssembly !== 'object') {
+        cannotStart('このブラウザーには WebAssembly がないか、無効になっています。');
+        return;
+    }
+    createZelvanu().then((started) => {
+        module = started;
+        performance.mark('zelvanu-ready'); // for bench/startup-web
+        for (const name of waiting.splice(0)) click(name);
+    }, () => cannotStart(
+        'このブラウザーの WebAssembly は、使う機能（例外処理など）に対応していません。'));
     let beforeMenus = null; // the control that had the focus before the menus took it
     // The markup lists the controls in Tab order: the first box is the first input.
     const firstBox = () => form.querySelector('.client input');
@@ -155,7 +181,6 @@
     fitBoxes();
     addEventListener('resize', fitBoxes);
 
-    performance.mark('zelvanu-ready'); // for bench/startup-web
     // What can wait comes after the window's first paint (a frame's callback, then a task after
     // that frame), so that the first paint waits for none of it.
     const afterFirstPaint = (then) => requestAnimationFrame(() => setTimeout(then));

@@ -1,5 +1,7 @@
 #include "form/form1_commands.h"
 
+#include "zelvanu_version.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -137,7 +139,8 @@ TEST(Messages, ReachTheWindowWithLineFeeds) {
     RecordingWindow window;
     Form1Commands commands(window);
     commands.showVersion();
-    EXPECT_EQ(window.messageText.rfind("Zelvanuver2.0.0\n", 0), 0u) << window.messageText;
+    EXPECT_EQ(window.messageText.rfind("Zelvanuver" ZELVANU_VERSION_STRING "\n", 0), 0u)
+        << window.messageText;
     EXPECT_EQ(window.messageText.find('\r'), std::string::npos);
 
     window.boxes = {{ControlId::FirstNumerator, "40000"},

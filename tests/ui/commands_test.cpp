@@ -6,6 +6,7 @@
 #include "ui/form1.h"
 #include "ui/result_label.h"
 #include "window_under_test.h"
+#include "zelvanu_version.h"
 
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -202,7 +203,8 @@ private slots:
     void versionMenuShowsTheVersionBox() {
         m_ui->named<QAction>("MenVer")->trigger();
         QCOMPARE(m_ui->boxes.boxes.size(), 1);
-        QVERIFY(m_ui->boxes.boxes[0].text.startsWith(QStringLiteral("Zelvanuver2.0.0\n")));
+        QVERIFY(m_ui->boxes.boxes[0].text.startsWith(
+            QStringLiteral("Zelvanuver" ZELVANU_VERSION_STRING "\n")));
         QCOMPARE(m_ui->boxes.boxes[0].title, QStringLiteral("バージョン情報"));
         QCOMPARE(m_ui->boxes.boxes[0].icon, MessageIcon::Information);
         QCOMPARE(m_ui->boxes.boxes[0].parent, &m_ui->window);

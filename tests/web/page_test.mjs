@@ -1,6 +1,7 @@
 // The page in a real browser engine, driven as a user would: keys and clicks, read back from
 // the DOM. One table of cases, run once per engine:
-//   node page_test.mjs chromium|firefox|webkit SITE_DIR [SCREENSHOT_DIR]
+//   ZELVANU_VERSION=VERSION node page_test.mjs chromium|firefox|webkit SITE_DIR [SCREENSHOT_DIR]
+// (the version the build was given; CTest and scripts/package-web pass it).
 // WebKitGTK needs an X display (CTest gives it one of its own: scripts/lib/with-xvfb).
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
@@ -14,6 +15,8 @@ import {openEngine} from './drivers.mjs';
 import {decodePng} from './png.mjs';
 
 const [engine, built, shots = null] = process.argv.slice(2);
+const version = process.env.ZELVANU_VERSION;
+assert.ok(version, 'ZELVANU_VERSION is not set: the version the page must say');
 const here = dirname(fileURLToPath(import.meta.url));
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core'), 'utf8');
 // The page is served from a copy, two folders down as a school's server might put it, so that
@@ -253,6 +256,15 @@ async function refuseClose() {
     });
 }
 
+// The page as a browser that lacks something meets it: `prelude` runs before the page's scripts
+// (a copy of index.html that loads it first).
+async function openAfter(prelude) {
+    writeFileSync(join(site, 'prelude.js'), `(${prelude})();\n`);
+    writeFileSync(join(site, 'prelude.html'), readFileSync(join(site, 'index.html'), 'utf8')
+        .replace('<script', '<script src="prelude.js"></script>\n<script'));
+    await d.goto(`${url}prelude.html`);
+}
+
 async function calculate(...texts) {
     await typeOperands(...texts);
     await d.click('#Command1');
@@ -487,7 +499,7 @@ const cases = [
         await d.press('ArrowRight', 'Enter', 'Enter');
         const shown = await d.evaluate(state);
         assert.deepEqual([shown.dialog, shown.message.split('\n')[0], shown.icon, shown.lines],
-            ['バージョン情報', 'Zelvanuver2.0.0', 'information', 2]);
+            ['バージョン情報', `Zelvanuver${version}`, 'information', 2]);
         await d.press('Escape');
         assert.equal((await d.evaluate(state)).focus, 'Text5');
     }],
@@ -567,6 +579,30 @@ const cases = [
         await d.press('Enter');
         await waitFor(() => document.activeElement && document.activeElement.id === 'Text5' &&
             !document.getElementById('Form1').hidden, 'the window again');
+    }],
+    ['where the page\'s thread may not compile the module, it starts in the background', async () => {
+        // As Chromium before 114 refuses any module over 4 KB.
+        await openAfter(() => {
+            const compile = WebAssembly.Module;
+            window.refused = 0;
+            WebAssembly.Module = function Module(bytes, ...rest) {
+                if (bytes.byteLength <= 4096) return new compile(bytes, ...rest);
+                ++window.refused;
+                throw new RangeError('WebAssembly.Compile is disallowed on the main thread, ' +
+                    'if the buffer size is larger than 4KB.');
+            };
+        });
+        await waitFor(() => document.activeElement && document.activeElement.id === 'Text5',
+            'the focus in Text5');
+        assert.equal((await calculate('1', '1', '2', '', '2', '3')).result, '|2|1|6');
+        assert.ok(await d.evaluate(() => window.refused) > 0, 'the module was not refused');
+    }],
+    ['without WebAssembly, a notice that says so takes the window\'s place', async () => {
+        await openAfter(() => { delete window.WebAssembly; });
+        await waitFor(() => Boolean(document.getElementById('unstarted')), 'the notice');
+        assert.deepEqual(await d.evaluate(() => [document.getElementById('Form1').hidden,
+            /WebAssembly/.test(document.getElementById('unstarted').textContent)]), [true, true]);
+        assert.deepEqual(await d.evaluate(axeCheck), []);
     }],
     ['the page links its manifest, whose addresses all stay in the page\'s folder', async () => {
         await open();

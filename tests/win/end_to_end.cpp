@@ -5,6 +5,7 @@
 //   win_end_to_end PATH\TO\zelvanu.exe
 
 #include "win/control_ids.h"
+#include "zelvanu_version.h"
 
 #include <windows.h>
 
@@ -120,7 +121,8 @@ int wmain(int argc, wchar_t** argv) {
     check(textOf(control("Label1")).empty(), "and leaves the result blank");
 
     PostMessageW(g_window, WM_COMMAND, controlId("MenVer"), 0);
-    check(readAndCloseBox().starts_with(L"Zelvanuver2.0.0\r\n"), "the version box");
+    check(readAndCloseBox().starts_with(L"Zelvanuver" ZELVANU_VERSION_STRING L"\r\n"),
+          "the version box");
 
     PostMessageW(control("Command3"), BM_CLICK, 0, 0);
     const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;

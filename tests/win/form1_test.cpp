@@ -9,6 +9,7 @@
 #include "win/form1.h"
 #include "win/message_boxes.h"
 #include "win/wide_text.h"
+#include "zelvanu_version.h"
 
 #include <gtest/gtest.h>
 
@@ -387,7 +388,7 @@ TEST_F(Window, CalculatesClearsAndReportsAsTheSharedCommandsSay) {
 
     choose(L"バージョン情報");
     ASSERT_EQ(boxes.boxes.size(), 3u);
-    EXPECT_EQ(boxes.boxes[2].text.rfind(L"Zelvanuver2.0.0\n", 0), 0u);
+    EXPECT_EQ(boxes.boxes[2].text.rfind(L"Zelvanuver" ZELVANU_VERSION_STRING L"\n", 0), 0u);
     EXPECT_EQ(boxes.boxes[2].title, L"バージョン情報");
     EXPECT_EQ(boxes.boxes[2].icon, MessageIcon::Information);
     for (const RecordedBox& box : boxes.boxes)
