@@ -4,6 +4,7 @@
 #include "win/dpi.h"
 #include "win/message_boxes.h"
 #include "win/wide_text.h"
+#include "win/window_procedure.h"
 
 #include <algorithm>
 
@@ -55,7 +56,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
 } // namespace
 
 Form1::Form1(HINSTANCE instance, MessageBoxes& boxes) : m_instance(instance), m_boxes(boxes) {
-    registerClass(instance, windowProc);
+    registerClass(instance, windowProcedureOf<Form1>);
     // Created at its size on the main screen, so that it need not be resized before it shows.
     const SIZE size = windowSize(GetDpiForSystem());
     // With its menu bar, so that the frame is laid out once.
@@ -260,23 +261,6 @@ int Form1::run() {
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
-}
-
-LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-    }
-    return result;
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 
 #include "win/dpi.h"
 #include "win/wide_text.h"
+#include "win/window_procedure.h"
 
 #include <algorithm>
 
@@ -33,7 +34,7 @@ int lineId(std::size_t index) {
 
 void WorkingArea::create(HWND parent, int id, const RECT& place, HINSTANCE instance) {
     m_instance = instance;
-    registerClass(instance, windowProc);
+    registerClass(instance, windowProcedureOf<WorkingArea>);
     CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, place.left,
                     place.top, place.right - place.left, place.bottom - place.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
@@ -118,24 +119,6 @@ void WorkingArea::paintLine(const DRAWITEMSTRUCT& item) const {
         TextOutW(item.hDC, piece.x, piece.y, text.c_str(), static_cast<int>(text.size()));
     }
     SelectObject(item.hDC, old);
-}
-
-LRESULT CALLBACK WorkingArea::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<WorkingArea*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<WorkingArea*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-    }
-    return result;
 }
 
 LRESULT WorkingArea::handle(UINT message, WPARAM wParam, LPARAM lParam) {

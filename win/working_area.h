@@ -33,7 +33,7 @@ public:
     const std::vector<HWND>& lineWindows() const { return m_lineWindows; }
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner> friend LRESULT CALLBACK windowProcedureOf(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     // Measures the lines in the font and places their windows down the area.
     void layOut();
