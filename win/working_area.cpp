@@ -58,7 +58,7 @@ void WorkingArea::setLines(const std::vector<WorkingText>& lines) {
 }
 
 void WorkingArea::layOut() {
-    if (!m_hwnd)
+    if (!m_hwnd || m_lines.empty()) // hidden lines need no place
         return;
     HDC dc = GetDC(m_hwnd);
     const HGDIOBJ old = SelectObject(dc, m_font ? m_font : GetStockObject(DEFAULT_GUI_FONT));
