@@ -365,6 +365,8 @@ void Form1::setWorking(const std::vector<WorkingText>& lines) {
 }
 
 void Form1::showWorkingArea(bool shown) {
+    if (!m_hwnd) // the start option, given to a window that could not be created
+        return;
     CheckMenuItem(GetMenu(m_hwnd), controlId(ControlId::WorkingItem),
                   MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
     ShowWindow(m_working.hwnd(), shown ? SW_SHOWNA : SW_HIDE);

@@ -2,9 +2,9 @@
 // The program's only window on Windows: the same design as everywhere, built from the shared
 // table of controls with standard controls (Edit boxes, Static labels, push buttons, a menu bar),
 // scaled to the DPI of the screen it is on, and rescaled when it moves to another; below the
-// buttons, the working area while the working is turned on. Every click goes
-// to the shared commands, which read and write the window through FormWindow; the window procedure
-// only dispatches. Destroying the window ends the message loop and so the program.
+// buttons, the working area while the working is turned on. Every click goes to the shared
+// commands, which read and write the window through FormWindow; the window procedure only
+// dispatches. Destroying the window ends the message loop and so the program.
 
 #include "form/form1_commands.h"
 #include "form/form1_controls.h"
@@ -40,7 +40,6 @@ public:
     const Fonts& fonts() const { return m_fonts; }
     const Accessibility& accessibility() const { return m_accessibility; }
     const CalcState& calcState() const { return m_commands.calcState(); }
-    const WorkingArea& workingArea() const { return m_working; }
     // Turns the working on or off, as its menu item does; the program's start option calls it.
     void showWorking(bool shown) { m_commands.showWorking(shown); }
 
