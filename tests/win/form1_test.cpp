@@ -427,6 +427,7 @@ TEST_F(Window, NamesEveryBoxAndResultLabelForScreenReaders) {
     EXPECT_EQ(spoken("Text5"), L"1つ目の数の整数部分");
     EXPECT_EQ(spoken("Text2"), L"2つ目の数の分母");
     EXPECT_EQ(spoken("Label3"), L"たす");
+    EXPECT_EQ(spoken("PicWorking"), L"途中の式");
     type("Text3", L"1");
     type("Text1", L"2");
     type("Text4", L"2");
