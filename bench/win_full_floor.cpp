@@ -1,8 +1,9 @@
 // The second floor for the Windows start-up benchmark: the program's window built bare, with
 // nothing of the program in it: the same 15 standard controls at the design's places at 96 dpi,
-// the same menu bar, the message font and the design font at its two sizes, the bars painted,
-// all written out here by hand, with no window description, commands or DPI handling. Against
-// it the benchmark tells what the program itself adds to the cost of such a window.
+// the working's area hidden below them, the same menu bar, the message font and the design font
+// at its two sizes, the bars painted, all written out here by hand, with no window description,
+// commands or DPI handling. Against it the benchmark tells what the program itself adds to the
+// cost of such a window.
 
 #include "win_floor.h"
 
@@ -38,6 +39,7 @@ const Child kChildren[] = {
     {L"STATIC", L"", 312, 40, 41, 25, kStatic | SS_RIGHT, 0},
     {L"STATIC", L"", 368, 8, 49, 25, kStatic | SS_CENTER, 0},
     {L"STATIC", L"", 368, 64, 49, 25, kStatic | SS_CENTER, 0},
+    {L"STATIC", L"", 8, 169, 416, 239, SS_OWNERDRAW, 0}, // the working's area, hidden
 };
 
 LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -67,8 +69,9 @@ HFONT designFont(int quarterPoints) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     zelvanu::bench::registerFloorClass(instance, L"ZelvanuFullFloor", procedure);
     HMENU bar = CreateMenu();
-    const wchar_t* const menus[][2] = {{L"ファイル", L"終了"}, {L"ヘルプ", L"バージョン情報"}};
-    for (int i = 0; i < 2; ++i) {
+    const wchar_t* const menus[][2] = {
+        {L"ファイル", L"終了"}, {L"表示", L"途中の式"}, {L"ヘルプ", L"バージョン情報"}};
+    for (int i = 0; i < 3; ++i) {
         HMENU popup = CreatePopupMenu();
         AppendMenuW(popup, MF_STRING, 200 + i, menus[i][1]);
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menus[i][0]);
@@ -82,8 +85,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     const HFONT message = CreateFontIndirectW(&metrics.lfMessageFont);
     const HFONT large = designFont(96), sign = designFont(87);
     for (const Child& c : kChildren) {
-        HWND child = CreateWindowExW(0, c.cls, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y,
-                                     c.w, c.h, window, nullptr, instance, nullptr);
+        const DWORD visible = c.style == SS_OWNERDRAW ? 0 : WS_VISIBLE;
+        HWND child = CreateWindowExW(0, c.cls, c.text, WS_CHILD | visible | c.style, c.x, c.y, c.w,
+                                     c.h, window, nullptr, instance, nullptr);
         const HFONT font = c.points == 96 ? large : c.points == 87 ? sign : message;
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }

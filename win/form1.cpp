@@ -4,6 +4,7 @@
 #include "win/dpi.h"
 #include "win/message_boxes.h"
 #include "win/wide_text.h"
+#include "win/window_procedure.h"
 
 #include <algorithm>
 
@@ -22,10 +23,9 @@ constexpr UINT_PTR kDescribeTimer = 1;
 // Said before the system's reason when the window cannot be created.
 constexpr wchar_t kCreationFailed[] = L"ウィンドウを作成できませんでした。\n\n";
 
-// The window's outer size for a client area of the designed size at the DPI.
-SIZE windowSize(UINT dpi) {
-    RECT frame{0, 0, twipsToPixels(layout::kClientWidth, dpi),
-               twipsToPixels(layout::kClientHeight, dpi)};
+// The window's outer size for a client area of the designed width and the height at the DPI.
+SIZE windowSize(UINT dpi, int clientHeight = layout::kClientHeight) {
+    RECT frame{0, 0, twipsToPixels(layout::kClientWidth, dpi), twipsToPixels(clientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
@@ -58,7 +58,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
 } // namespace
 
 Form1::Form1(HINSTANCE instance, MessageBoxes& boxes) : m_instance(instance), m_boxes(boxes) {
-    registerClass(instance, windowProc);
+    registerClass(instance, windowProcedureOf<Form1>);
     // Created at its size on the main screen, so that it need not be resized before it shows.
     const SIZE size = windowSize(GetDpiForSystem());
     // With its menu bar, so that the frame is laid out once.
@@ -144,6 +144,10 @@ void Form1::createControls() {
     for (const Control& c : kControls)
         if (c.kind == ControlKind::Label || c.kind == ControlKind::ResultLabel)
             create(c, L"STATIC", SS_NOPREFIX | SS_CENTERIMAGE | staticAlignment(c.align));
+    const Control& working = zelvanu::control(ControlId::WorkingArea);
+    m_working.create(m_hwnd, controlId(working.id), pixels(working.rect), m_instance);
+    m_controls[static_cast<std::size_t>(working.id)] = m_working.hwnd();
+    setFont(working);
     // Last, so that it lies under the result labels; owner-drawn so that it draws nothing.
     const RECT r = answerRect();
     m_answer =
@@ -172,7 +176,8 @@ RECT Form1::answerRect() const {
 
 void Form1::setFont(const Control& c) const {
     const bool box = c.kind == ControlKind::TextBox;
-    const HFONT font = box                      ? m_fonts.boxFont()
+    // The working's figures are the size of the boxes' digits at every DPI.
+    const HFONT font = box || c.kind == ControlKind::WorkingArea ? m_fonts.boxFont()
                        : c.designFontPoints > 0 ? m_fonts.designFont(c.designFontPoints)
                                                 : m_fonts.defaultFont();
     SendMessageW(control(c.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -207,9 +212,12 @@ void Form1::fitWindow(const POINT* topLeft) {
     const auto px = [this](int twips) {
         return twipsToPixels(twips, m_dpi);
     };
-    // The client area is the designed size exactly; the frame and the menu bar come around it.
-    const SIZE client{px(layout::kClientWidth), px(layout::kClientHeight)};
-    const SIZE size = windowSize(m_dpi);
+    // The client area is the designed size exactly, reaching below the working area while it
+    // shows; the frame and the menu bar come around it.
+    const int height =
+        m_commands.workingShown() ? layout::kClientHeightWithWorking : layout::kClientHeight;
+    const SIZE client{px(layout::kClientWidth), px(height)};
+    const SIZE size = windowSize(m_dpi, height);
     RECT now;
     GetWindowRect(m_hwnd, &now);
     const POINT at = topLeft ? *topLeft : POINT{now.left, now.top};
@@ -265,23 +273,6 @@ int Form1::run() {
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
-}
-
-LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-    }
-    return result;
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -380,6 +371,21 @@ void Form1::announceAnswer(std::string_view phrase) {
     m_accessibility.setName(m_answer, spoken);
     if (!spoken.empty())
         Accessibility::announce(m_answer);
+}
+
+void Form1::setWorking(const std::vector<WorkingText>& lines) {
+    m_working.setLines(lines);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        m_accessibility.setName(m_working.lineWindows()[i], widen(lines[i].spoken));
+}
+
+void Form1::showWorkingArea(bool shown) {
+    if (!m_hwnd) // the start option, given to a window that could not be created
+        return;
+    CheckMenuItem(GetMenu(m_hwnd), controlId(ControlId::WorkingItem),
+                  MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
+    ShowWindow(m_working.hwnd(), shown ? SW_SHOWNA : SW_HIDE);
+    fitWindow(nullptr);
 }
 
 void Form1::unload() {

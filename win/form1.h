@@ -1,15 +1,17 @@
 #pragma once
 // The program's only window on Windows: the same design as everywhere, built from the shared
 // table of controls with standard controls (Edit boxes, Static labels, push buttons, a menu bar),
-// scaled to the DPI of the screen it is on, and rescaled when it moves to another. Every click goes
-// to the shared commands, which read and write the window through FormWindow; the window procedure
-// only dispatches. Destroying the window ends the message loop and so the program.
+// scaled to the DPI of the screen it is on, and rescaled when it moves to another; below the
+// buttons, the working area while the working is turned on. Every click goes to the shared
+// commands, which read and write the window through FormWindow; the window procedure only
+// dispatches. Destroying the window ends the message loop and so the program.
 
 #include "form/form1_commands.h"
 #include "form/form1_controls.h"
 #include "form/form_window.h"
 #include "win/accessibility.h"
 #include "win/fonts.h"
+#include "win/working_area.h"
 
 #include <windows.h>
 
@@ -38,6 +40,8 @@ public:
     const Fonts& fonts() const { return m_fonts; }
     const Accessibility& accessibility() const { return m_accessibility; }
     const CalcState& calcState() const { return m_commands.calcState(); }
+    // Turns the working on or off, as its menu item does; the program's start option calls it.
+    void showWorking(bool shown) { m_commands.showWorking(shown); }
 
     // Shows and paints the window; once the loop runs, screen readers get its names.
     void show(int how);
@@ -50,7 +54,7 @@ public:
     int run();
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner> friend LRESULT CALLBACK windowProcedureOf(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
@@ -62,7 +66,8 @@ private:
     void setFont(const Control& c) const;
     // Places the window, its controls and fonts for a new DPI; `topLeft` puts the window there.
     void applyDpi(UINT dpi, const POINT* topLeft);
-    // Sizes the window around a client area of the designed size, at `topLeft` if given.
+    // Sizes the window around a client area of the designed size, with the working area while it
+    // shows, at `topLeft` if given.
     void fitWindow(const POINT* topLeft);
     void paintBars(HDC dc) const;
     // Names every control for screen readers, keeping the names an answer has given already
@@ -71,13 +76,16 @@ private:
     void onCommand(int id);
 
     // FormWindow: the controls' texts through the W functions, boxes through MessageBoxes,
-    // the answer through the live region, unload by destroying the window.
+    // the answer through the live region, the working through its area, unload by destroying
+    // the window.
     void unload() override;
     std::string text(ControlId box) const override;
     void setText(ControlId box, std::string_view text) override;
     void setCaption(ControlId label, std::string_view text, std::string_view spokenName) override;
     void announceAnswer(std::string_view phrase) override;
     void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void setWorking(const std::vector<WorkingText>& lines) override;
+    void showWorkingArea(bool shown) override;
 
     HINSTANCE m_instance;
     MessageBoxes& m_boxes;
@@ -90,6 +98,7 @@ private:
     std::array<HWND, kControls.size()> m_controls{}; // by ControlId
     UINT m_dpi = 96;
     Fonts m_fonts;
+    WorkingArea m_working;
     Accessibility m_accessibility;
     Form1Commands m_commands{*this};
 };

@@ -1,7 +1,8 @@
-// The real zelvanu.exe, driven from another process as a user would drive it: type 1 1/2 + 2/3,
-// calculate and read 2 1/6; empty a numerator and read the message box; open the version box;
-// quit with the quit button, and the program must end by itself with status 0. Started as a
-// shortcut set to "minimised" starts it, it starts as an icon.
+// The real zelvanu.exe, driven from another process as a user would drive it: started with the
+// working shown (/working), type 1 1/2 + 2/3, calculate and read 2 1/6 and the working's lines;
+// empty a numerator and read the message box; open the version box; quit with the quit button, and
+// the program must end by itself with status 0. Started without the option as a shortcut set to
+// "minimised" starts it, it starts as an icon, the working off.
 //   win_end_to_end PATH\TO\zelvanu.exe
 
 #include "win/control_ids.h"
@@ -85,7 +86,7 @@ int wmain(int argc, wchar_t** argv) {
     STARTUPINFOW start{};
     start.cb = sizeof start;
     PROCESS_INFORMATION process{};
-    std::wstring command = L"\"" + program + L"\"";
+    std::wstring command = L"\"" + program + L"\" /Working";
     if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &start, &process)) {
         std::printf("FAIL: cannot start the program (error %lu)\n", GetLastError());
@@ -114,6 +115,11 @@ int wmain(int argc, wchar_t** argv) {
     check(textOf(control("Label5")).empty() && textOf(control("Label6")) == L"2" &&
               textOf(control("Label2")) == L"1" && textOf(control("Label1")) == L"6",
           "1 1/2 + 2/3 shows 2 1/6");
+    check(IsWindowVisible(control("PicWorking")) && waitFor([] {
+              return textOf(GetWindow(control("PicWorking"), GW_CHILD)) ==
+                     L"1 と 2分の1 たす 3分の2";
+          }),
+          "started with /Working, the working shows below the buttons");
 
     type("Text3", L"");
     PostMessageW(control("Command1"), BM_CLICK, 0, 0);
@@ -137,6 +143,7 @@ int wmain(int argc, wchar_t** argv) {
     // Started as a shortcut set to "minimised" starts it, the window starts as an icon.
     start.dwFlags = STARTF_USESHOWWINDOW;
     start.wShowWindow = SW_SHOWMINNOACTIVE;
+    command = L"\"" + program + L"\"";
     if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        nullptr, &start, &process)) {
         HWND window = waitFor([] {
@@ -144,6 +151,10 @@ int wmain(int argc, wchar_t** argv) {
             return w && IsWindowVisible(w) ? w : HWND{};
         });
         check(window && IsIconic(window), "started minimised, the window is an icon");
+        check(window &&
+                  !(GetWindowLongPtrW(GetDlgItem(window, controlId("PicWorking")), GWL_STYLE) &
+                    WS_VISIBLE),
+              "started without the option, the working is off");
         if (window)
             PostMessageW(window, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)

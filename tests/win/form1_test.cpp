@@ -2,8 +2,10 @@
 // and the commands as a user gives them, with the message boxes recorded instead of shown (one
 // real box is closed from a timer).
 
+#include "form/form1_commands.h"
 #include "form/form1_controls.h"
 #include "support/contrast.h"
+#include "win/command_line.h"
 #include "win/control_ids.h"
 #include "win/dpi.h"
 #include "win/form1.h"
@@ -161,11 +163,6 @@ TEST_P(Layout, PlacesEveryControlAndFontAtTheDpi) {
     const auto px = [dpi](int twips) {
         return MulDiv(twips, static_cast<int>(dpi), 1440);
     };
-    RECT client;
-    GetClientRect(form.hwnd(), &client);
-    EXPECT_EQ(client.right, px(layout::kClientWidth));
-    EXPECT_EQ(client.bottom, px(layout::kClientHeight));
-
     // The design, in twips: left, top, width, height, and the design font's size in points.
     const struct {
         const char* name;
@@ -179,8 +176,12 @@ TEST_P(Layout, PlacesEveryControlAndFontAtTheDpi) {
         {"Label5", 4320, 480, 255, 375, 21.75}, {"Label6", 4680, 600, 615, 375, 0},
         {"Label2", 5520, 120, 735, 375, 0},     {"Label1", 5520, 960, 735, 375, 0},
         {"Command3", 720, 1800, 975, 615, 0},   {"Command2", 2760, 1800, 975, 615, 0},
-        {"Command1", 4680, 1800, 1095, 615, 0},
+        {"Command1", 4680, 1800, 1095, 615, 0}, {"PicWorking", 120, 2535, 6240, 3585, 0},
     };
+    RECT client;
+    GetClientRect(form.hwnd(), &client);
+    EXPECT_EQ(client.right, px(layout::kClientWidth));
+    EXPECT_EQ(client.bottom, px(layout::kClientHeight));
     for (const auto& box : design) {
         const RECT r = clientRect(at(box.name));
         EXPECT_EQ(r.left, px(box.left)) << box.name;
@@ -195,6 +196,21 @@ TEST_P(Layout, PlacesEveryControlAndFontAtTheDpi) {
             EXPECT_FALSE(font.lfItalic || font.lfUnderline || font.lfStrikeOut);
             EXPECT_EQ(std::wstring(font.lfFaceName), form.fonts().designFamily());
         }
+    }
+    // Turned on from its menu item, the working grows the window to hold its area, its figures
+    // in the boxes' font, and the designed controls stay where they are; turned off, the window
+    // is back at the design's size.
+    for (const bool working : {true, false}) {
+        choose(L"途中の式");
+        EXPECT_EQ(GetMenuState(GetMenu(form.hwnd()), controlId("MenWorking"), MF_BYCOMMAND),
+                  working ? MF_CHECKED : 0u);
+        EXPECT_EQ(IsWindowVisible(at("PicWorking")) != FALSE, working);
+        EXPECT_EQ(fontOf(at("PicWorking")).lfHeight, fontOf(at("Text5")).lfHeight);
+        GetClientRect(form.hwnd(), &client);
+        EXPECT_EQ(client.bottom,
+                  px(working ? layout::kClientHeightWithWorking : layout::kClientHeight));
+        for (const auto& box : design)
+            EXPECT_EQ(clientRect(at(box.name)).top, px(box.top)) << box.name;
     }
     // The test session substitutes the design family, as a Japanese Windows installs it: no
     // stand-in is taken for it.
@@ -254,17 +270,17 @@ TEST_P(WidestValues, ShowWholeWhileTypedAndAfter) {
 
 INSTANTIATE_TEST_SUITE_P(Dpi, WidestValues, testing::Values(96u, 120u, 144u, 192u));
 
-TEST_F(Window, IsAFixedSizeWindowWithTwoMenusWithoutAccessKeys) {
+TEST_F(Window, IsAFixedSizeWindowWithThreeMenusWithoutAccessKeys) {
     const auto style = GetWindowLongPtrW(form.hwnd(), GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ(textOf(form.hwnd()), L"Zelvanu");
 
     HMENU bar = GetMenu(form.hwnd());
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
-    const wchar_t* const titles[] = {L"ファイル", L"ヘルプ"};
-    const wchar_t* const items[] = {L"終了", L"バージョン情報"};
-    for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    const wchar_t* const titles[] = {L"ファイル", L"表示", L"ヘルプ"};
+    const wchar_t* const items[] = {L"終了", L"途中の式", L"バージョン情報"};
+    for (int i = 0; i < 3; ++i) {
         wchar_t text[64];
         GetMenuStringW(bar, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
         EXPECT_STREQ(text, titles[i]);
@@ -275,13 +291,17 @@ TEST_F(Window, IsAFixedSizeWindowWithTwoMenusWithoutAccessKeys) {
     }
 }
 
+// With the working shown as well: its area and lines never take the focus.
 TEST_F(Window, TabVisitsBoxesThenButtonsFromTheFirstWholePart) {
     const char* const order[] = {"Text5", "Text3",    "Text1",    "Text6",   "Text4",
                                  "Text2", "Command3", "Command2", "Command1"};
     EXPECT_EQ(GetFocus(), at("Text5"));
-    for (std::size_t i = 1; i <= std::size(order); ++i) {
-        press(GetFocus(), VK_TAB);
-        EXPECT_EQ(GetFocus(), at(order[i % std::size(order)])) << i;
+    for (const bool working : {false, true}) {
+        for (std::size_t i = 1; i <= std::size(order); ++i) {
+            press(GetFocus(), VK_TAB);
+            EXPECT_EQ(GetFocus(), at(order[i % std::size(order)])) << i << ' ' << working;
+        }
+        choose(L"途中の式");
     }
 }
 
@@ -430,6 +450,7 @@ TEST_F(Window, NamesEveryBoxAndResultLabelForScreenReaders) {
     EXPECT_EQ(spoken("Text5"), L"1つ目の数の整数部分");
     EXPECT_EQ(spoken("Text2"), L"2つ目の数の分母");
     EXPECT_EQ(spoken("Label3"), L"たす");
+    EXPECT_EQ(spoken("PicWorking"), L"途中の式");
     type("Text3", L"1");
     type("Text1", L"2");
     type("Text4", L"2");
@@ -439,6 +460,82 @@ TEST_F(Window, NamesEveryBoxAndResultLabelForScreenReaders) {
     EXPECT_EQ(spoken("Label2"), L"答えの分子 1");
     EXPECT_EQ(spoken("Label6"), L"答えの整数部分 1");
     EXPECT_EQ(spoken("Label5"), L"答えの符号");
+}
+
+// The worked examples as a screen reader reaches them: each shown line of the working a window
+// of its own, named with the line read aloud, top to bottom, and the whole of it inside the area.
+struct WorkingCase {
+    std::array<const wchar_t*, 6> boxes; // Text1 ... Text6: denominators, numerators, whole parts
+    std::vector<std::wstring> lines;
+};
+
+class WorkingLines : public Window, public testing::WithParamInterface<WorkingCase> {};
+
+TEST_P(WorkingLines, ReachEveryLineByItsSpokenText) {
+    choose(L"途中の式");
+    for (int i = 0; i < 6; ++i)
+        type("Text" + std::to_string(i + 1), GetParam().boxes[static_cast<std::size_t>(i)]);
+    click("Command1");
+    HWND area = at("PicWorking");
+    RECT inside;
+    GetClientRect(area, &inside);
+    std::vector<std::wstring> lines;
+    for (HWND line = GetWindow(area, GW_CHILD); line; line = GetWindow(line, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(line))
+            continue;
+        lines.push_back(accessibleName(line));
+        const RECT r = clientRect(line);
+        EXPECT_TRUE(r.top >= inside.top && r.bottom <= inside.bottom && r.right <= inside.right)
+            << narrow(lines.back());
+    }
+    EXPECT_EQ(lines, GetParam().lines);
+    click("Command2");
+    for (HWND line = GetWindow(area, GW_CHILD); line; line = GetWindow(line, GW_HWNDNEXT))
+        EXPECT_FALSE(IsWindowVisible(line)) << "消す empties the working";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, WorkingLines,
+    testing::Values(
+        WorkingCase{{L"2", L"3", L"1", L"2", L"1", L""},
+                    {L"1 と 2分の1 たす 3分の2", L"仮分数に直す 2分の3 たす 3分の2",
+                     L"通分する 6分の9 たす 6分の4", L"分子をたす 6分の13",
+                     L"帯分数に直す 2 と 6分の1"}},
+        WorkingCase{{L"6", L"3", L"1", L"1", L"", L""},
+                    {L"6分の1 たす 3分の1", L"通分する 6分の1 たす 6分の2", L"分子をたす 6分の3",
+                     L"約分する 2分の1"}},
+        // Six lines, the most a working has: all inside the area.
+        WorkingCase{{L"6", L"3", L"1", L"1", L"1", L"1"},
+                    {L"1 と 6分の1 たす 1 と 3分の1", L"仮分数に直す 6分の7 たす 3分の4",
+                     L"通分する 6分の7 たす 6分の8", L"分子をたす 6分の15",
+                     L"帯分数に直す 2 と 6分の3", L"約分する 2 と 2分の1"}},
+        WorkingCase{{L"4", L"4", L"1", L"1", L"1", L"1"},
+                    {L"1 と 4分の1 たす 1 と 4分の1", L"仮分数に直す 4分の5 たす 4分の5",
+                     L"分子をたす 4分の10", L"帯分数に直す 2 と 4分の2", L"約分する 2 と 2分の1"}},
+        WorkingCase{{L"3", L"2", L"1", L"1", L"-2", L""},
+                    {L"マイナス 2 と 3分の1 たす 2分の1",
+                     L"仮分数に直す マイナス 3分の7 たす 2分の1",
+                     L"通分する マイナス 6分の14 たす 6分の3", L"分子をたす マイナス 6分の11",
+                     L"帯分数に直す マイナス 1 と 6分の5"}},
+        WorkingCase{{L"2", L"2", L"1", L"1", L"-", L"-"},
+                    {L"マイナス 2分の1 たす マイナス 2分の1", L"分子をたす マイナス 2分の2",
+                     L"整数に直す マイナス 1"}},
+        WorkingCase{{L"2", L"2", L"1", L"1", L"", L"-"},
+                    {L"2分の1 たす マイナス 2分の1", L"分子をたす 2分の0", L"整数に直す 0"}},
+        WorkingCase{{L"200", L"200", L"1", L"1", L"", L""},
+                    {L"200分の1 たす 200分の1",
+                     L"通分する 200 かける 200 は 40000、32767 より大きいので オーバーフロー"}},
+        WorkingCase{{L"", L"3", L"1", L"1", L"", L""}, {}})); // a message box, and no working
+
+TEST(StartOption, IsOneArgumentWrittenAsOnWindowsOrAsOnLinuxInAnyCase) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"/working", true},        {L"--Working", true},
+        {L"-WORKING", true},        {L"a \"/working\"", true},
+        {L"\"a /working\"", false}, {L"/workings", false},
+        {L"working", false},        {L"", false},
+    };
+    for (const auto& [arguments, option] : cases)
+        EXPECT_EQ(hasOption(arguments, kWorkingSwitch), option) << narrow(arguments);
 }
 
 TEST_F(Window, AnnouncesTheWholeAnswerOnceAsALiveRegion) {
