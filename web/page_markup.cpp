@@ -2,6 +2,7 @@
 
 #include "form/form1_arrangement.h"
 #include "form/form1_controls.h"
+#include "web/html_text.h"
 
 #include <cstdio>
 #include <string_view>
@@ -26,29 +27,6 @@ constexpr Window kTall{arrangement::narrow(), arrangement::kTouchHeight};
 // 31 pixels inside its border. (The page script shrinks it where a platform's digits are wider.)
 constexpr int kBoxFontPixels = 11;
 
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 // A number as CSS writes it: up to four decimals, without trailing zeros.
 std::string number(double value) {
     char text[32];
@@ -71,30 +49,50 @@ std::string share(int twips, int whole) {
     return number(100.0 * twips / whole) + "%";
 }
 
-// The window's size in design pixels: its client area and the menu bar.
+// The window's width in design pixels, and its height with its menu bar, in twips or pixels:
+// as designed, or with the working area shown below the client area.
 int widthOf(const Window& w) {
     return w.client.clientWidth / layout::kTwipsPerPixel;
 }
+int heightTwips(const Window& w, bool withWorking) {
+    return w.menuBarTwips +
+           (withWorking ? w.client.clientHeightWithWorking : w.client.clientHeight);
+}
 int heightOf(const Window& w) {
-    return (w.menuBarTwips + w.client.clientHeight) / layout::kTwipsPerPixel;
+    return heightTwips(w, false) / layout::kTwipsPerPixel;
 }
 
-// How large a design pixel may be for the whole window to fit the viewport (--fill), the
-// window's size, and the menu bar's share of its height; its menus' lines (--menu-height,
-// zelvanu.css) are as tall.
+// The window's size and the shares of its height that its menu bar and its client area (as
+// designed, without the working area) take. While the working shows (.working, web_form1.cpp)
+// the window grows below the client area, where the working area lies, and its top stays
+// where it was when the page centred it: the designed controls do not move.
+std::string sizeRules(const Window& w, bool withWorking, std::string_view indent) {
+    const std::string in = std::string(indent) + (withWorking ? ".working " : "");
+    const int whole = heightTwips(w, withWorking);
+    const std::string menuBar = share(w.menuBarTwips, whole);
+    return in + "#Form1 { width: " + scaled(widthOf(w)) +
+           "; height: " + scaled(double(whole) / layout::kTwipsPerPixel) + "; }\n" + in +
+           "#menubar { height: " + menuBar + "; }\n" + in + ".client { top: " + menuBar +
+           "; height: " + share(w.client.clientHeight, whole) + "; }\n";
+}
+
+// How large a design pixel may be for the whole window to fit the viewport (--fill), and the
+// window's size with and without the working area; its menus' lines (--menu-height,
+// zelvanu.css) are as tall as the menu bar.
 std::string windowRules(const Window& w, std::string_view indent) {
     const std::string in(indent);
     const auto fill = [&](std::string_view height) {
         return "--fill: min(100vw / " + std::to_string(widthOf(w)) + ", 100" + std::string(height) +
                " / " + std::to_string(heightOf(w)) + ");";
     };
-    const std::string menuBar = share(w.menuBarTwips, w.menuBarTwips + w.client.clientHeight);
+    const auto top = [&](std::string_view height) {
+        return ".working main { margin-top: max(0px, (100" + std::string(height) + " - " +
+               scaled(heightOf(w)) + ") / 2); }";
+    };
     return in + ":root { " + fill("vh") +
            " --menu-height: " + scaled(double(w.menuBarTwips) / layout::kTwipsPerPixel) + "; }\n" +
-           in + "@supports (height: 100dvh) { :root { " + fill("dvh") + " } }\n" + in +
-           "#Form1 { width: " + scaled(widthOf(w)) + "; height: " + scaled(heightOf(w)) + "; }\n" +
-           in + "#menubar { height: " + menuBar + "; }\n" + in + ".client { top: " + menuBar +
-           "; }\n";
+           in + top("vh") + "\n" + in + "@supports (height: 100dvh) { :root { " + fill("dvh") +
+           " } " + top("dvh") + " }\n" + sizeRules(w, false, indent) + sizeRules(w, true, indent);
 }
 
 // Every control's rectangle as shares of the client area.
@@ -169,6 +167,10 @@ std::string controls() {
                     "aria-label=\"" + escaped(c.spokenName) + "\"></div>\n";
         else if (c.kind == ControlKind::Bar)
             html += "<div id=\"" + escaped(c.name) + "\" class=\"bar\"></div>\n";
+        else if (c.kind == ControlKind::WorkingArea)
+            // A list of lines, each read by its spoken text (web_form1.cpp); shown by .working.
+            html += "<ol id=\"" + escaped(c.name) + "\" aria-label=\"" + escaped(c.spokenName) +
+                    "\"></ol>\n";
     }
     html += "<div id=\"answer\" class=\"unseen\" role=\"status\"></div>\n";
     return html;
@@ -191,8 +193,9 @@ std::string menuBar() {
             first = false;
             open = true;
         } else if (c.kind == ControlKind::MenuItem) {
-            html += "<div id=\"" + name + "\" role=\"menuitem\" tabindex=\"-1\" data-click>" +
-                    escaped(c.caption) + "</div>";
+            html += "<div id=\"" + name + "\" role=\"" +
+                    (c.checkable ? "menuitemcheckbox\" aria-checked=\"false" : "menuitem") +
+                    "\" tabindex=\"-1\" data-click>" + escaped(c.caption) + "</div>";
         }
     }
     if (open)
