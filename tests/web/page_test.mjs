@@ -229,8 +229,9 @@ async function waitFor(fn, what, ...args) {
 }
 
 // A fresh window, ready: the first box has the focus once a calculation can run.
-async function open() {
-    await d.goto(url);
+async function open(fragment = '') {
+    if (fragment) await d.goto('about:blank'); // not just a change of the fragment
+    await d.goto(url + fragment);
     await waitFor(() => document.activeElement && document.activeElement.id === 'Text5',
         'the focus in Text5');
 }
@@ -242,6 +243,20 @@ async function typeOperands(...texts) {
         if (i > 0) await d.press('Tab');
         if (text) await d.type(text);
     }
+}
+
+// In the page: the working's lines, each as drawn (fractions written n/d, as in the form
+// tests) and as a screen reader gets it (what is not hidden from it).
+function workingLines() {
+    return [...document.querySelectorAll('#PicWorking li')].map((li) => {
+        const line = li.cloneNode(true);
+        for (const f of line.querySelectorAll('.fraction'))
+            f.replaceWith(` ${f.firstChild.textContent}/${f.lastChild.textContent}`);
+        const drawn = [...line.querySelector('[aria-hidden="true"]').children]
+            .map((part) => part.textContent.replace(/^(\(?-?) /, '$1').trim()).join(' ');
+        line.querySelector('[aria-hidden="true"]').remove();
+        return [drawn, line.textContent];
+    });
 }
 
 // A browser tab usually may not be closed by its page; one opened for automation may. Make
@@ -282,7 +297,7 @@ const cases = [
         'upright the sum reads downwards', async () => {
         // The targets shown that are under 44 px: boxes, buttons, menu titles and menu items, OK.
         const small = () => d.evaluate(() => [...document.querySelectorAll(
-            '.client input, .client button, [role="menuitem"], #message-ok')]
+            '.client input, .client button, [role^="menuitem"], #message-ok')]
             .filter((c) => c.getClientRects().length).map((c) => [c.id, c.getBoundingClientRect()])
             .filter(([, b]) => b.width < 44 || b.height < 44).map(([id]) => id));
         for (const [name, width, height, mobile, scale] of devices) {
@@ -314,7 +329,7 @@ const cases = [
             }
             if (mobile && width < height) {
                 const under = await small();
-                for (const menu of ['#MewnFile', '#MenHelp']) {
+                for (const menu of ['#MewnFile', '#MenView', '#MenHelp']) {
                     await d.click(menu);
                     under.push(...await small());
                     await d.press('Escape');
@@ -374,7 +389,11 @@ const cases = [
         const states = [['window', async () => {}],
             ['menu', () => d.click('#MenHelp')],
             ['message', () => d.click('#Command1')],
-            ['version', async () => { await d.click('#MenHelp'); await d.click('#MenVer'); }]];
+            ['version', async () => { await d.click('#MenHelp'); await d.click('#MenVer'); }],
+            ['working', async () => {
+                await d.evaluate(() => { location.hash = 'working'; });
+                await calculate('1', '1', '2', '', '2', '3');
+            }]];
         await acrossSchemes([devices[0], devices[3], devices[5]], async (setting) => {
             for (const [state, show] of states) {
                 await open();
@@ -392,17 +411,21 @@ const cases = [
         }
     }],
     ['Tab visits the boxes, then the buttons; Shift+Tab from Text5 reaches the menu bar', async () => {
-        await open();
-        // (Tab from the last button leaves the page for the browser's own controls.)
-        const visited = [await d.evaluate(() => document.activeElement.id)];
-        while (visited.length < tabOrder.length) {
-            await d.press('Tab');
-            visited.push(await d.evaluate(() => document.activeElement.id));
+        for (const fragment of ['', '#working']) {
+            await open(fragment);
+            // (Tab from the last button leaves the page for the browser's own controls.)
+            const visited = [await d.evaluate(() => document.activeElement.id)];
+            while (visited.length < tabOrder.length) {
+                await d.press('Tab');
+                visited.push(await d.evaluate(() => document.activeElement.id));
+            }
+            assert.deepEqual(visited, tabOrder);
+            await d.press('Tab'); // past the buttons, the working area takes no focus
+            assert.ok(await d.evaluate(() => !document.activeElement.closest('#PicWorking')));
+            await d.evaluate(() => document.getElementById('Text5').focus());
+            await d.press('Shift+Tab');
+            assert.equal((await d.evaluate(state)).focus, 'MewnFile');
         }
-        assert.deepEqual(visited, tabOrder);
-        await d.evaluate(() => document.getElementById('Text5').focus());
-        await d.press('Shift+Tab');
-        assert.equal((await d.evaluate(state)).focus, 'MewnFile');
     }],
     ['1 1/2 + 2/3 shows 2 1/6, each label speaks its value, the live region the answer', async () => {
         await open();
@@ -478,13 +501,13 @@ const cases = [
         await open();
         const menus = () => d.evaluate(() => [document.activeElement.id,
             ...['MewnFile', 'MenHelp'].map((m) => !document.getElementById(`${m}-items`).hidden)]);
-        await d.press('Shift+Tab', 'ArrowRight', 'ArrowDown');
+        await d.press('Shift+Tab', 'ArrowLeft', 'ArrowDown');
         assert.deepEqual(await menus(), ['MenVer', false, true]);
         await d.press('Escape');
         assert.deepEqual(await menus(), ['MenHelp', false, false]);
-        await d.press('ArrowLeft');
+        await d.press('ArrowRight');
         assert.deepEqual(await menus(), ['MewnFile', false, false]);
-        await d.press('ArrowRight', 'Enter', 'Enter');
+        await d.press('ArrowLeft', 'Enter', 'Enter');
         const shown = await d.evaluate(state);
         assert.deepEqual([shown.dialog, shown.message.split('\n')[0], shown.icon, shown.lines],
             ['バージョン情報', 'Zelvanuver2.0.0', 'information', 2]);
@@ -510,6 +533,82 @@ const cases = [
         await d.click('#MenEnd');
         assert.deepEqual(await d.evaluate(() => [window.closeTries,
             document.getElementById('Form1').hidden]), [1, true]);
+    }],
+    ['the working shows each worked example\'s lines, drawn and spoken; 消す empties it', async () => {
+        // Operands as typed; the lines as drawn; as spoken where given.
+        const examples = [
+            [['1', '1', '2', '', '2', '3'], ['1 1/2 + 2/3', '= 3/2 + 2/3 仮分数に直す',
+                '= 9/6 + 4/6 通分する', '= 13/6 分子をたす', '= 2 1/6 帯分数に直す'],
+            ['1 と 2分の1 たす 3分の2', '仮分数に直す 2分の3 たす 3分の2', '通分する 6分の9 たす 6分の4',
+                '分子をたす 6分の13', '帯分数に直す 2 と 6分の1']],
+            [['', '1', '6', '', '1', '3'], ['1/6 + 1/3', '= 1/6 + 2/6 通分する', '= 3/6 分子をたす',
+                '= 1/2 約分する']],
+            [['1', '1', '4', '1', '1', '4'], ['1 1/4 + 1 1/4', '= 5/4 + 5/4 仮分数に直す',
+                '= 10/4 分子をたす', '= 2 2/4 帯分数に直す', '= 2 1/2 約分する']],
+            [['-2', '1', '3', '', '1', '2'], ['-2 1/3 + 1/2', '= -7/3 + 1/2 仮分数に直す',
+                '= -14/6 + 3/6 通分する', '= -11/6 分子をたす', '= -1 5/6 帯分数に直す']],
+            [['-', '1', '2', '-', '1', '2'], ['-1/2 + (-1/2)', '= -2/2 分子をたす', '= -1 整数に直す']],
+            [['', '1', '2', '-', '1', '2'], ['1/2 + (-1/2)', '= 0/2 分子をたす', '= 0 整数に直す'],
+                ['2分の1 たす マイナス 2分の1', '分子をたす 2分の0', '整数に直す 0']],
+            [['', '32767', '2', '', '-32767', '3'], ['32767/2 + (-32767/3)',
+                '= 98301/6 + (-65534/6) 通分する', '= 32767/6 分子をたす', '= 5461 1/6 帯分数に直す']],
+            [['', '1', '200', '', '1', '200'], ['1/200 + 1/200',
+                '200 × 200 = 40000 > 32767 オーバーフロー 通分する'], ['200分の1 たす 200分の1',
+                '通分する 200 かける 200 は 40000、32767 より大きいので オーバーフロー']],
+            [['', '1', '0', '', '1', '2'], []], // a message box of the input checks: none
+        ];
+        await open('#working');
+        for (const [operands, drawn, spoken] of examples) {
+            await d.click('#Command2');
+            if ((await calculate(...operands)).dialog) await d.press('Enter');
+            const lines = await d.evaluate(workingLines);
+            assert.deepEqual(lines.map(([line]) => line), drawn, operands.join(' '));
+            const tree = await d.accessible('#PicWorking');
+            if (tree) assert.deepEqual([tree.role, tree.name], ['list', '途中の式']);
+            const heard = tree ? (tree.children || []).map(function text(n) {
+                return n.role === 'StaticText' ? n.name : (n.children || []).map(text).join('');
+            }) : lines.map(([, line]) => line);
+            if (spoken) assert.deepEqual(heard, spoken, operands.join(' '));
+            else assert.equal(heard.length, drawn.length);
+        }
+        await calculate('1', '1', '2', '', '2', '3');
+        await d.click('#Command2');
+        assert.deepEqual(await d.evaluate(workingLines), []);
+    }],
+    ['表示 > 途中の式 grows the window below the buttons and back, every control in its place', async () => {
+        const look = () => d.evaluate(() => {
+            const rect = (id) => {
+                const r = document.getElementById(id).getBoundingClientRect();
+                return [r.left, r.top, r.width, r.height].map(Math.round);
+            };
+            const box = parseFloat(getComputedStyle(document.getElementById('Text3')).fontSize);
+            const figure = document.querySelector('.fraction span');
+            return {checked: document.getElementById('MenWorking').getAttribute('aria-checked'),
+                area: rect('PicWorking'), window: rect('Form1'), focus: document.activeElement.id,
+                controls: [...document.querySelectorAll('.client > :not(ol)')].map((c) => rect(c.id)),
+                small: figure && parseFloat(getComputedStyle(figure).fontSize) < box};
+        });
+        for (const [name, width, height, mobile, scale] of [devices[0], devices[5]]) {
+            await d.viewport(width, height, {mobile, scale});
+            await open();
+            await calculate('1', '1', '2', '', '2', '3');
+            const off = await look();
+            assert.deepEqual([off.checked, off.area[3]], ['false', 0], name);
+            await d.click('#MenView');
+            await d.click('#MenWorking');
+            const on = await look();
+            assert.deepEqual([on.checked, on.focus, on.small, on.controls, on.window.slice(0, 3)],
+                ['true', off.focus, false, off.controls, off.window.slice(0, 3)], name);
+            // Below the buttons, as far from the window's bottom as from its left edge.
+            const [left, top, , high] = on.area;
+            assert.ok(top >= Math.max(...off.controls.map(([, t, , h]) => t + h)) && Math.abs(
+                on.window[1] + on.window[3] - top - high - (left - on.window[0])) <= 1, name);
+            // From the keyboard: the menu bar, Right to 表示, Down to its item, Space.
+            await d.evaluate(() => document.getElementById('Text5').focus());
+            await d.press('Shift+Tab', 'ArrowRight', 'ArrowDown', ' ');
+            assert.deepEqual(await look(), {...off, focus: 'Text5'}, name);
+        }
+        await d.viewport(800, 600);
     }],
     ['the widest values show whole while typed and after, with room for the caret', async () => {
         // Where the platform's digits are wide too (here a serif face), the boxes' font is fitted.
