@@ -49,36 +49,22 @@ std::string share(int twips, int whole) {
     return number(100.0 * twips / whole) + "%";
 }
 
-// The window's width in design pixels, and its height with its menu bar, in twips or pixels:
-// as designed, or with the working area shown below the client area.
+// The window's size in design pixels: its client area and the menu bar, and its height while the
+// working area shows below the client area.
 int widthOf(const Window& w) {
     return w.client.clientWidth / layout::kTwipsPerPixel;
 }
-int heightTwips(const Window& w, bool withWorking) {
-    return w.menuBarTwips +
-           (withWorking ? w.client.clientHeightWithWorking : w.client.clientHeight);
-}
-int heightOf(const Window& w) {
-    return heightTwips(w, false) / layout::kTwipsPerPixel;
+int heightOf(const Window& w, bool withWorking = false) {
+    return (w.menuBarTwips +
+            (withWorking ? w.client.clientHeightWithWorking : w.client.clientHeight)) /
+           layout::kTwipsPerPixel;
 }
 
-// The window's size and the shares of its height that its menu bar and its client area (as
-// designed, without the working area) take. While the working shows (.working, web_form1.cpp)
-// the window grows below the client area, where the working area lies, and its top stays
-// where it was when the page centred it: the designed controls do not move.
-std::string sizeRules(const Window& w, bool withWorking, std::string_view indent) {
-    const std::string in = std::string(indent) + (withWorking ? ".working " : "");
-    const int whole = heightTwips(w, withWorking);
-    const std::string menuBar = share(w.menuBarTwips, whole);
-    return in + "#Form1 { width: " + scaled(widthOf(w)) +
-           "; height: " + scaled(double(whole) / layout::kTwipsPerPixel) + "; }\n" + in +
-           "#menubar { height: " + menuBar + "; }\n" + in + ".client { top: " + menuBar +
-           "; height: " + share(w.client.clientHeight, whole) + "; }\n";
-}
-
-// How large a design pixel may be for the whole window to fit the viewport (--fill), and the
-// window's size with and without the working area; its menus' lines (--menu-height,
-// zelvanu.css) are as tall as the menu bar.
+// How large a design pixel may be for the whole window to fit the viewport (--fill), the
+// window's size, and the menu bar's and the client area's; its menus' lines (--menu-height,
+// zelvanu.css) are as tall as the menu bar. While the working shows (.working, web_form1.cpp)
+// only the window grows, below the client area, where the working area lies, and its top stays
+// where it was when the page centred it: the designed controls keep their places to the pixel.
 std::string windowRules(const Window& w, std::string_view indent) {
     const std::string in(indent);
     const auto fill = [&](std::string_view height) {
@@ -89,10 +75,14 @@ std::string windowRules(const Window& w, std::string_view indent) {
         return ".working main { margin-top: max(0px, (100" + std::string(height) + " - " +
                scaled(heightOf(w)) + ") / 2); }";
     };
-    return in + ":root { " + fill("vh") +
-           " --menu-height: " + scaled(double(w.menuBarTwips) / layout::kTwipsPerPixel) + "; }\n" +
-           in + top("vh") + "\n" + in + "@supports (height: 100dvh) { :root { " + fill("dvh") +
-           " } " + top("dvh") + " }\n" + sizeRules(w, false, indent) + sizeRules(w, true, indent);
+    const std::string menuBar = scaled(w.menuBarTwips / layout::kTwipsPerPixel);
+    return in + ":root { " + fill("vh") + " --menu-height: " + menuBar + "; }\n" + in + top("vh") +
+           "\n" + in + "@supports (height: 100dvh) { :root { " + fill("dvh") + " } " + top("dvh") +
+           " }\n" + in + "#Form1 { width: " + scaled(widthOf(w)) +
+           "; height: " + scaled(heightOf(w)) + "; }\n" + in +
+           ".working #Form1 { height: " + scaled(heightOf(w, true)) + "; }\n" + in +
+           "#menubar { height: " + menuBar + "; }\n" + in + ".client { top: " + menuBar +
+           "; height: " + scaled(w.client.clientHeight / layout::kTwipsPerPixel) + "; }\n";
 }
 
 // Every control's rectangle as shares of the client area.
