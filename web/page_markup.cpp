@@ -63,8 +63,9 @@ int heightOf(const Window& w, bool withWorking = false) {
 // How large a design pixel may be for the whole window to fit the viewport (--fill), the
 // window's size, and the menu bar's and the client area's; its menus' lines (--menu-height,
 // zelvanu.css) are as tall as the menu bar. While the working shows (.working, web_form1.cpp)
-// only the window grows, below the client area, where the working area lies, and its top stays
-// where it was when the page centred it: the designed controls keep their places to the pixel.
+// only the window grows, below the client area, where the working area lies: the designed
+// controls keep their places in it to the pixel. The window's top stays where the page centred
+// it, or moves up only as far as the grown window needs to fit the viewport.
 std::string windowRules(const Window& w, std::string_view indent) {
     const std::string in(indent);
     const auto fill = [&](std::string_view height) {
@@ -72,8 +73,10 @@ std::string windowRules(const Window& w, std::string_view indent) {
                " / " + std::to_string(heightOf(w)) + ");";
     };
     const auto top = [&](std::string_view height) {
-        return ".working main { margin-top: max(0px, (100" + std::string(height) + " - " +
-               scaled(heightOf(w)) + ") / 2); }";
+        const std::string viewport = "100" + std::string(height);
+        return ".working main { margin-top: max(0px, min((" + viewport + " - " +
+               scaled(heightOf(w)) + ") / 2, " + viewport + " - " + scaled(heightOf(w, true)) +
+               ")); }";
     };
     const std::string menuBar = scaled(w.menuBarTwips / layout::kTwipsPerPixel);
     return in + ":root { " + fill("vh") + " --menu-height: " + menuBar + "; }\n" + in + top("vh") +
