@@ -35,8 +35,10 @@ private:
     void setWorking(const std::vector<WorkingText>& lines) override;
     void showWorkingArea(bool shown) override;
     void unload() override;
+    void writeWorking() const;
 
     Form1Commands m_commands;
+    std::vector<WorkingText> m_working; // the last lines, written while the area shows
 };
 
 } // namespace zelvanu::web

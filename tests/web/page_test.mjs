@@ -557,7 +557,9 @@ const cases = [
                 '通分する 200 かける 200 は 40000、32767 より大きいので オーバーフロー']],
             [['', '1', '0', '', '1', '2'], []], // a message box of the input checks: none
         ];
+        // The address shows the working from the start, and a change of it hides it again.
         await open('#working');
+        assert.ok(await d.evaluate(() => document.getElementById('PicWorking').offsetHeight > 0));
         for (const [operands, drawn, spoken] of examples) {
             await d.click('#Command2');
             if ((await calculate(...operands)).dialog) await d.press('Enter');
@@ -574,6 +576,8 @@ const cases = [
         await calculate('1', '1', '2', '', '2', '3');
         await d.click('#Command2');
         assert.deepEqual(await d.evaluate(workingLines), []);
+        await d.evaluate(() => { location.hash = 'elsewhere'; });
+        await waitFor(() => document.getElementById('PicWorking').offsetHeight === 0, 'no working');
     }],
     ['表示 > 途中の式 grows the window below the buttons and back, every control in its place', async () => {
         // Each rectangle from the window's top left corner.
@@ -584,7 +588,7 @@ const cases = [
                 return [r.left - form.left, r.top - form.top, r.width, r.height].map(Math.round);
             };
             const box = parseFloat(getComputedStyle(document.getElementById('Text3')).fontSize);
-            const figure = document.querySelector('.fraction span');
+            const figure = document.querySelector('.working .fraction span'); // one shown
             return {checked: document.getElementById('MenWorking').getAttribute('aria-checked'),
                 area: rect('PicWorking'), window: rect('Form1'), focus: document.activeElement.id,
                 controls: [...document.querySelectorAll('.client > :not(ol)')].map((c) => rect(c.id)),
