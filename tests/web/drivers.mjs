@@ -5,8 +5,7 @@
 //   goto(url), evaluate(fn, ...args), click(selector), type(text), press(...keys),
 //   viewport(width, height, {mobile, scale}), emulate({features, fontSize}) (Chromium only; false
 //   elsewhere), screenshot(path), png() (the viewport as a PNG, in device pixels), errors() (null
-//   where it cannot read the console), accessible(selector) (the engine's accessibility tree
-//   from that element, Chromium only; null elsewhere), close()
+//   where it cannot read the console), close()
 // Keys are named as in KeyboardEvent.key ('Tab', 'Enter', ' ', 'ArrowDown'), with 'Shift+' in
 // front for a chord.
 import puppeteer from 'puppeteer-core';
@@ -87,8 +86,6 @@ async function openPuppeteer(engine) {
         screenshot: (path) => page.screenshot({path}),
         png: async () => Buffer.from(await page.screenshot()),
         errors: () => errors,
-        accessible: async (selector) => engine !== 'chromium' ? null :
-            page.accessibility.snapshot({root: await page.$(selector), interestingOnly: false}),
         close: () => browser.close(),
     };
 }
@@ -175,7 +172,6 @@ async function openWebKit() {
             await writeFile(path, await this.png());
         },
         errors: () => null, // WebDriver does not read the console
-        accessible: async () => null,
         async close() {
             await call('DELETE', session('')).catch(() => {});
             driver.kill();
