@@ -46,6 +46,7 @@
 
     // The menu bar, after the ARIA menubar pattern: one Tab stop, Left and Right between the
     // titles, Down, Enter or Space to open, Escape to close.
+    const entry = '[role=menuitem], [role=menuitemcheckbox]'; // a menu's items
     const itemsOf = (title) => document.getElementById(title.getAttribute('aria-controls'));
     const openTitle = () => titles.find((t) => t.getAttribute('aria-expanded') === 'true');
 
@@ -66,7 +67,7 @@
         title.setAttribute('aria-expanded', 'true');
         const items = itemsOf(title);
         items.hidden = false;
-        const entries = items.querySelectorAll('[role=menuitem]');
+        const entries = items.querySelectorAll(entry);
         for (const t of titles) t.tabIndex = t === title ? 0 : -1;
         entries[last ? entries.length - 1 : 0].focus();
     }
@@ -98,7 +99,7 @@
         case 'ArrowDown':
         case 'ArrowUp':
             if (inMenu) {
-                const entries = [...itemsOf(title).querySelectorAll('[role=menuitem]')];
+                const entries = [...itemsOf(title).querySelectorAll(entry)];
                 const at = entries.indexOf(target) + (event.key === 'ArrowDown' ? 1 : -1);
                 entries[(at + entries.length) % entries.length].focus();
             } else {
@@ -158,6 +159,11 @@
         if (control) click(control.id);
     });
     document.getElementById('restart').addEventListener('click', () => location.reload());
+    // The address opens the window with the working shown (#working), now and when it changes.
+    const address = () =>
+        module.ccall('zelvanu_address', null, ['string'], [location.hash.slice(1)]);
+    address();
+    addEventListener('hashchange', address);
 
     // The boxes' font shrinks where a platform's digits are wide, until each box's widest value
     // (-32768 in a whole-part box, 32767 in a fraction box) fits with the caret after it.

@@ -2,6 +2,7 @@
 
 #include "form/form1_arrangement.h"
 #include "form/form1_controls.h"
+#include "web/html_text.h"
 
 #include <cstdio>
 #include <string_view>
@@ -26,29 +27,6 @@ constexpr Window kTall{arrangement::narrow(), arrangement::kTouchHeight};
 // 31 pixels inside its border. (The page script shrinks it where a platform's digits are wider.)
 constexpr int kBoxFontPixels = 11;
 
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 // A number as CSS writes it: up to four decimals, without trailing zeros.
 std::string number(double value) {
     char text[32];
@@ -71,30 +49,43 @@ std::string share(int twips, int whole) {
     return number(100.0 * twips / whole) + "%";
 }
 
-// The window's size in design pixels: its client area and the menu bar.
+// The window's size in design pixels: its client area and the menu bar, and its height while the
+// working area shows below the client area.
 int widthOf(const Window& w) {
     return w.client.clientWidth / layout::kTwipsPerPixel;
 }
-int heightOf(const Window& w) {
-    return (w.menuBarTwips + w.client.clientHeight) / layout::kTwipsPerPixel;
+int heightOf(const Window& w, bool withWorking = false) {
+    return (w.menuBarTwips +
+            (withWorking ? w.client.clientHeightWithWorking : w.client.clientHeight)) /
+           layout::kTwipsPerPixel;
 }
 
 // How large a design pixel may be for the whole window to fit the viewport (--fill), the
-// window's size, and the menu bar's share of its height; its menus' lines (--menu-height,
-// zelvanu.css) are as tall.
+// window's size, and the menu bar's and the client area's; its menus' lines (--menu-height,
+// zelvanu.css) are as tall as the menu bar. While the working shows (.working, web_form1.cpp)
+// only the window grows, below the client area, where the working area lies: the designed
+// controls keep their places in it to the pixel. The window's top stays where the page centred
+// it, or moves up only as far as the grown window needs to fit the viewport.
 std::string windowRules(const Window& w, std::string_view indent) {
     const std::string in(indent);
     const auto fill = [&](std::string_view height) {
         return "--fill: min(100vw / " + std::to_string(widthOf(w)) + ", 100" + std::string(height) +
                " / " + std::to_string(heightOf(w)) + ");";
     };
-    const std::string menuBar = share(w.menuBarTwips, w.menuBarTwips + w.client.clientHeight);
-    return in + ":root { " + fill("vh") +
-           " --menu-height: " + scaled(double(w.menuBarTwips) / layout::kTwipsPerPixel) + "; }\n" +
-           in + "@supports (height: 100dvh) { :root { " + fill("dvh") + " } }\n" + in +
-           "#Form1 { width: " + scaled(widthOf(w)) + "; height: " + scaled(heightOf(w)) + "; }\n" +
-           in + "#menubar { height: " + menuBar + "; }\n" + in + ".client { top: " + menuBar +
-           "; }\n";
+    const auto top = [&](std::string_view height) {
+        const std::string viewport = "100" + std::string(height);
+        return ".working main { margin-top: max(0px, min((" + viewport + " - " +
+               scaled(heightOf(w)) + ") / 2, " + viewport + " - " + scaled(heightOf(w, true)) +
+               ")); }";
+    };
+    const std::string menuBar = scaled(w.menuBarTwips / layout::kTwipsPerPixel);
+    return in + ":root { " + fill("vh") + " --menu-height: " + menuBar + "; }\n" + in + top("vh") +
+           "\n" + in + "@supports (height: 100dvh) { :root { " + fill("dvh") + " } " + top("dvh") +
+           " }\n" + in + "#Form1 { width: " + scaled(widthOf(w)) +
+           "; height: " + scaled(heightOf(w)) + "; }\n" + in +
+           ".working #Form1 { height: " + scaled(heightOf(w, true)) + "; }\n" + in +
+           "#menubar { height: " + menuBar + "; }\n" + in + ".client { top: " + menuBar +
+           "; height: " + scaled(w.client.clientHeight / layout::kTwipsPerPixel) + "; }\n";
 }
 
 // Every control's rectangle as shares of the client area.
@@ -169,6 +160,10 @@ std::string controls() {
                     "aria-label=\"" + escaped(c.spokenName) + "\"></div>\n";
         else if (c.kind == ControlKind::Bar)
             html += "<div id=\"" + escaped(c.name) + "\" class=\"bar\"></div>\n";
+        else if (c.kind == ControlKind::WorkingArea)
+            // A list of lines, each read by its spoken text (web_form1.cpp); shown by .working.
+            html += "<ol id=\"" + escaped(c.name) + "\" aria-label=\"" + escaped(c.spokenName) +
+                    "\"></ol>\n";
     }
     html += "<div id=\"answer\" class=\"unseen\" role=\"status\"></div>\n";
     return html;
@@ -191,8 +186,9 @@ std::string menuBar() {
             first = false;
             open = true;
         } else if (c.kind == ControlKind::MenuItem) {
-            html += "<div id=\"" + name + "\" role=\"menuitem\" tabindex=\"-1\" data-click>" +
-                    escaped(c.caption) + "</div>";
+            html += "<div id=\"" + name + "\" role=\"" +
+                    (c.checkable ? "menuitemcheckbox\" aria-checked=\"false" : "menuitem") +
+                    "\" tabindex=\"-1\" data-click>" + escaped(c.caption) + "</div>";
         }
     }
     if (open)

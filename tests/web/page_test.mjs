@@ -232,8 +232,9 @@ async function waitFor(fn, what, ...args) {
 }
 
 // A fresh window, ready: the first box has the focus once a calculation can run.
-async function open() {
-    await d.goto(url);
+async function open(fragment = '') {
+    if (fragment) await d.goto('about:blank'); // not just a change of the fragment
+    await d.goto(url + fragment);
     await waitFor(() => document.activeElement && document.activeElement.id === 'Text5',
         'the focus in Text5');
 }
@@ -245,6 +246,18 @@ async function typeOperands(...texts) {
         if (i > 0) await d.press('Tab');
         if (text) await d.type(text);
     }
+}
+
+// In the page: the working's lines, each as drawn (fractions as n/d, as the form tests write
+// them) and as a screen reader gets it (what is not hidden from it).
+function workingLines() {
+    return [...document.querySelectorAll('#PicWorking li')].map((line) => {
+        const drawn = line.cloneNode(true).querySelector('[aria-hidden="true"]');
+        for (const f of drawn.querySelectorAll('.fraction'))
+            f.replaceWith(` ${f.firstChild.textContent}/${f.lastChild.textContent}`);
+        return [[...drawn.children].map((part) => part.textContent.replace(/^(\(?-?) /, '$1').trim())
+            .join(' '), line.querySelector('.unseen').textContent];
+    });
 }
 
 // A browser tab usually may not be closed by its page; one opened for automation may. Make
@@ -294,7 +307,7 @@ const cases = [
         'upright the sum reads downwards', async () => {
         // The targets shown that are under 44 px: boxes, buttons, menu titles and menu items, OK.
         const small = () => d.evaluate(() => [...document.querySelectorAll(
-            '.client input, .client button, [role="menuitem"], #message-ok')]
+            '.client input, .client button, [role^="menuitem"], #message-ok')]
             .filter((c) => c.getClientRects().length).map((c) => [c.id, c.getBoundingClientRect()])
             .filter(([, b]) => b.width < 44 || b.height < 44).map(([id]) => id));
         for (const [name, width, height, mobile, scale] of devices) {
@@ -326,7 +339,7 @@ const cases = [
             }
             if (mobile && width < height) {
                 const under = await small();
-                for (const menu of ['#MewnFile', '#MenHelp']) {
+                for (const menu of ['#MewnFile', '#MenView', '#MenHelp']) {
                     await d.click(menu);
                     under.push(...await small());
                     await d.press('Escape');
@@ -386,7 +399,9 @@ const cases = [
         const states = [['window', async () => {}],
             ['menu', () => d.click('#MenHelp')],
             ['message', () => d.click('#Command1')],
-            ['version', async () => { await d.click('#MenHelp'); await d.click('#MenVer'); }]];
+            ['version', async () => { await d.click('#MenHelp'); await d.click('#MenVer'); }],
+            ['working', () => d.evaluate(() => { location.hash = 'working'; })
+                .then(() => calculate('1', '1', '2', '', '2', '3'))]];
         await acrossSchemes([devices[0], devices[3], devices[5]], async (setting) => {
             for (const [state, show] of states) {
                 await open();
@@ -490,13 +505,13 @@ const cases = [
         await open();
         const menus = () => d.evaluate(() => [document.activeElement.id,
             ...['MewnFile', 'MenHelp'].map((m) => !document.getElementById(`${m}-items`).hidden)]);
-        await d.press('Shift+Tab', 'ArrowRight', 'ArrowDown');
+        await d.press('Shift+Tab', 'ArrowLeft', 'ArrowDown');
         assert.deepEqual(await menus(), ['MenVer', false, true]);
         await d.press('Escape');
         assert.deepEqual(await menus(), ['MenHelp', false, false]);
-        await d.press('ArrowLeft');
+        await d.press('ArrowRight');
         assert.deepEqual(await menus(), ['MewnFile', false, false]);
-        await d.press('ArrowRight', 'Enter', 'Enter');
+        await d.press('ArrowLeft', 'Enter', 'Enter');
         const shown = await d.evaluate(state);
         assert.deepEqual([shown.dialog, shown.message.split('\n')[0], shown.icon, shown.lines],
             ['バージョン情報', `Zelvanuver${version}`, 'information', 2]);
@@ -522,6 +537,72 @@ const cases = [
         await d.click('#MenEnd');
         assert.deepEqual(await d.evaluate(() => [window.closeTries,
             document.getElementById('Form1').hidden]), [1, true]);
+    }],
+    ['the working shows each worked example\'s lines, drawn and heard; 消す empties it', async () => {
+        const examples = [ // operands as typed, the lines as drawn and, where given, as heard
+            [['1', '1', '2', '', '2', '3'], ['1 1/2 + 2/3', '= 3/2 + 2/3 仮分数に直す',
+                '= 9/6 + 4/6 通分する', '= 13/6 分子をたす', '= 2 1/6 帯分数に直す'],
+            ['1 と 2分の1 たす 3分の2', '仮分数に直す 2分の3 たす 3分の2', '通分する 6分の9 たす 6分の4',
+                '分子をたす 6分の13', '帯分数に直す 2 と 6分の1']],
+            [['', '1', '6', '', '1', '3'], ['1/6 + 1/3', '= 1/6 + 2/6 通分する', '= 3/6 分子をたす', '= 1/2 約分する']],
+            [['1', '1', '4', '1', '1', '4'], ['1 1/4 + 1 1/4', '= 5/4 + 5/4 仮分数に直す', '= 10/4 分子をたす',
+                '= 2 2/4 帯分数に直す', '= 2 1/2 約分する']],
+            [['-2', '1', '3', '', '1', '2'], ['-2 1/3 + 1/2', '= -7/3 + 1/2 仮分数に直す',
+                '= -14/6 + 3/6 通分する', '= -11/6 分子をたす', '= -1 5/6 帯分数に直す']],
+            [['-', '1', '2', '-', '1', '2'], ['-1/2 + (-1/2)', '= -2/2 分子をたす', '= -1 整数に直す']],
+            [['', '1', '2', '-', '1', '2'], ['1/2 + (-1/2)', '= 0/2 分子をたす', '= 0 整数に直す'],
+                ['2分の1 たす マイナス 2分の1', '分子をたす 2分の0', '整数に直す 0']],
+            [['', '1', '0', '', '1', '2'], []], // a message box of the input checks: no lines
+            [['', '1', '200', '', '1', '200'], ['1/200 + 1/200', '200 × 200 = 40000 > 32767 オーバーフロー 通分する'],
+                ['200分の1 たす 200分の1', '通分する 200 かける 200 は 40000、32767 より大きいので オーバーフロー']],
+        ];
+        await open('#working'); // the address shows the working from the start
+        assert.ok(await d.evaluate(() => document.getElementById('PicWorking').offsetHeight > 0));
+        for (const [operands, drawn, spoken] of examples) {
+            await d.click('#Command2');
+            if ((await calculate(...operands)).dialog) await d.press('Enter');
+            const lines = await d.evaluate(workingLines);
+            assert.deepEqual(lines.map(([line]) => line), drawn, operands.join(' '));
+            // As heard: the texts given, or at least a text for every line.
+            assert.deepEqual(lines.map(([, heard]) => heard), spoken || lines.map(([, h]) => h || '?'));
+        }
+        await d.click('#Command2');
+        assert.deepEqual(await d.evaluate(workingLines), []);
+        await d.evaluate(() => { location.hash = 'elsewhere'; }); // hides it
+        await waitFor(() => document.getElementById('PicWorking').offsetHeight === 0, 'no working');
+    }],
+    ['表示 > 途中の式 grows the window below the buttons and back, every control in its place', async () => {
+        const look = () => d.evaluate(() => { // rectangles from the window's top left corner
+            const form = document.getElementById('Form1').getBoundingClientRect();
+            const rect = (el) => { const r = el.getBoundingClientRect();
+                return [r.left - form.left, r.top - form.top, r.width, r.height].map(Math.round); };
+            const figure = document.querySelector('.working .fraction span');
+            return {checked: document.getElementById('MenWorking').getAttribute('aria-checked'),
+                area: rect(document.getElementById('PicWorking')), height: Math.round(form.height),
+                controls: [...document.querySelectorAll('.client > :not(ol)')].map(rect),
+                small: figure && parseFloat(getComputedStyle(figure).fontSize) <
+                    parseFloat(getComputedStyle(document.getElementById('Text3')).fontSize)};
+        });
+        for (const [name, width, height, mobile, scale] of [devices[0], devices[5]]) {
+            await d.viewport(width, height, {mobile, scale});
+            await open();
+            await calculate('1', '1', '2', '', '2', '3');
+            const off = await look();
+            await d.click('#MenView');
+            await d.click('#MenWorking');
+            const on = await look();
+            // Below the buttons, as far from the window's bottom as from its left edge.
+            const [left, top, , high] = on.area;
+            assert.deepEqual([off.checked, off.area[3], on.checked, on.small, on.controls,
+                top >= Math.max(...off.controls.map(([, t, , h]) => t + h)) &&
+                Math.abs(on.height - top - high - left) <= 1],
+            ['false', 0, 'true', false, off.controls, true], name);
+            // From the keyboard: the menu bar's first title, Right to 表示, Down to its item, Space.
+            await d.evaluate(() => document.getElementById('Text5').focus());
+            await d.press('Shift+Tab', 'Home', 'ArrowRight', 'ArrowDown', ' ');
+            assert.deepEqual(await look(), off, name);
+        }
+        await d.viewport(800, 600);
     }],
     ['the widest values show whole while typed and after, with room for the caret', async () => {
         // Where the platform's digits are wide too (here a serif face), the boxes' font is fitted.
