@@ -1,7 +1,7 @@
 // The page's side of the program: it hands every click on a button or menu item to the module
-// by its design name, runs the menu bar as a menu bar (arrow keys, Enter, Escape, the mouse),
-// gives the first box the focus, and registers the service worker that keeps the page working
-// offline. What a command does is the module's; the markup and styles are written from the
+// by its design name, and the page's address (#working) at start and as it changes; runs the
+// menu bar as a menu bar (arrow keys, Enter, Escape, the mouse), gives the first box the focus,
+// and registers the service worker that keeps the page working offline. What a command does is the module's; the markup and styles are written from the
 // window's description at build time.
 'use strict';
 
@@ -16,11 +16,12 @@
     // for it; where it cannot start at all, a notice that says what the browser lacks takes the
     // window's place.
     let module = null;
-    const waiting = [];
-    const click = (name) => {
-        if (module) module.ccall('zelvanu_click', null, ['string'], [name]);
-        else waiting.push(name);
+    const waiting = []; // the calls made before it started: [entry, text]
+    const call = (entry, text) => {
+        if (module) module.ccall(entry, null, ['string'], [text]);
+        else waiting.push([entry, text]);
     };
+    const click = (name) => call('zelvanu_click', name);
     function cannotStart(lacking) {
         const notice = document.createElement('p');
         notice.id = 'unstarted';
@@ -37,7 +38,7 @@
     createZelvanu().then((started) => {
         module = started;
         performance.mark('zelvanu-ready'); // for bench/startup-web
-        for (const name of waiting.splice(0)) click(name);
+        for (const [entry, text] of waiting.splice(0)) call(entry, text);
     }, () => cannotStart(
         'このブラウザーの WebAssembly は、使う機能（例外処理など）に対応していません。'));
     let beforeMenus = null; // the control that had the focus before the menus took it
@@ -160,8 +161,7 @@
     });
     document.getElementById('restart').addEventListener('click', () => location.reload());
     // The address opens the window with the working shown (#working), now and when it changes.
-    const address = () =>
-        module.ccall('zelvanu_address', null, ['string'], [location.hash.slice(1)]);
+    const address = () => call('zelvanu_address', location.hash.slice(1));
     address();
     addEventListener('hashchange', address);
 
