@@ -103,7 +103,8 @@ ensure_packages() {
 }
 
 apt_install() {
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"
+    as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "$@"
 }
 
 # The checks a run did not do and why, for the closing line of ./scripts/test and
