@@ -3,10 +3,13 @@
 // two alternating. The page counts from navigation to the moment a calculation can run and the
 // window is painted (the module's ready mark and first contentful paint); the floor from
 // navigation to its controls being present and painted (DOMContentLoaded and first contentful
-// paint). Then one calculation in the page, on average. Run through bench/startup-web.
+// paint). Then one calculation in the page, on average, and Lighthouse's performance score with
+// its mobile and its desktop preset: timings all, which depend on how busy the machine is, so
+// figures to compare here and never a test's pass or fail. Run through bench/startup-web.
 import {join} from 'node:path';
 import {chromiumOptions, puppeteer} from '../tests/web/drivers.mjs';
 import {serve} from '../scripts/lib/serve-site.mjs';
+import {presets, runLighthouse, scores} from '../tests/web/lighthouse_run.mjs';
 
 const [site, floor, runs = '15'] = process.argv.slice(2);
 const servers = [await serve(site), await serve(floor)];
@@ -62,6 +65,11 @@ for (let i = 0; i < Number(runs); ++i) {
     for (const one of i % 2 ? [floorPage, page] : [page, floorPage]) await one();
 }
 const perCalculation = await calculation();
+const lighthouseScores = [];
+for (const [preset, config] of presets) {
+    const lhr = await runLighthouse(browser, pageUrl, config, ['performance']);
+    lighthouseScores.push(`${preset} ${scores(lhr).performance}`);
+}
 await browser.close();
 servers.forEach((s) => { s.closeAllConnections(); s.close(); });
 
@@ -72,5 +80,6 @@ console.log(`${runs} fresh loads each, alternating, in ${join(site)}:`);
 line('page', times.page);
 line('floor', times.floor);
 console.log(`one calculation in the page: ${(perCalculation * 1000).toFixed(1)} µs`);
+console.log(`Lighthouse performance: ${lighthouseScores.join(', ')}`);
 console.log(`ratio of medians ${(median(times.page) / median(times.floor)).toFixed(2)}` +
     ` (min ${(Math.min(...times.page) / Math.min(...times.floor)).toFixed(2)})`);

@@ -1,6 +1,6 @@
 # The Windows build's tests. Each runs under Wine in the project's private session (a prefix,
 # the Japanese locale and an X server under build/wine), which the first test starts and the
-# last one ends; every test that runs a Windows program requires it.
+# last one ends; every test that runs a Windows program requires it (zelvanu_wine_test).
 add_test(NAME wine_session_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-session start)
 add_test(NAME wine_session_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-session stop)
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
@@ -21,8 +21,8 @@ target_include_directories(win_end_to_end PRIVATE ${ZELVANU_GENERATED_DIR})
 target_link_options(win_end_to_end PRIVATE -municode)
 add_test(NAME win_end_to_end COMMAND win_end_to_end $<TARGET_FILE:zelvanu>)
 
-set_tests_properties(win_form1_tests win_end_to_end PROPERTIES
-    FIXTURES_REQUIRED wine RESOURCE_LOCK wine_screen TIMEOUT 120)
+set_tests_properties(win_form1_tests win_end_to_end PROPERTIES RESOURCE_LOCK wine_screen TIMEOUT 120)
+zelvanu_wine_test(win_form1_tests win_end_to_end)
 
 # The version record, manifest and icon compiled into the program.
 add_test(NAME windows_version_resource

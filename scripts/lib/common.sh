@@ -47,7 +47,26 @@ package_build_depends() {
         sed 's/^debhelper-compat$/debhelper/' | grep -v '^$'
 }
 
-# Installs, with apt, those of the given packages that are not installed yet.
+# Runs a command as root: directly when the caller is, through sudo otherwise.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Fetches apt's package lists. A mirror in the middle of an update fails for one index or another
+# ("File has unexpected size ... Mirror sync in progress?"): it is tried three times, a few
+# seconds apart, and then the lists that did come are used; whether that is enough is up to the
+# install that follows.
+apt_update() {
+    local try
+    for try in 1 2 3; do
+        as_root apt-get update && return 0
+        [ "$try" -eq 3 ] || sleep $((try * 5))
+    done
+    echo "apt-get update failed for the lists above; going on with those that came." >&2
+}
+
+# Installs, with apt, those of the given packages that are not installed yet, and fails only when
+# one of them cannot be installed, naming it with apt's reason.
 ensure_packages() {
     local missing=() pkg
     for pkg in "$@"; do
@@ -55,21 +74,66 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=() update= arch
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    local updated= arch
     echo "Installing: ${missing[*]}"
-    compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null || update=1
     # A package of another architecture (wine32:i386) needs that architecture in dpkg, and the
     # lists of its packages.
     for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*://p' | sort -u); do
         if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
-            "${sudo[@]}" dpkg --add-architecture "$arch"
-            update=1
+            as_root dpkg --add-architecture "$arch"
+            updated=1
         fi
     done
-    [ -z "$update" ] || "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y --no-install-recommends "${missing[@]}"
+    compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null || updated=1
+    [ -z "$updated" ] || apt_update
+    apt_install "${missing[@]}" && return 0
+    # Lists older than the mirror name files it no longer has: once more, with fresh ones.
+    if [ -z "$updated" ]; then
+        apt_update
+        apt_install "${missing[@]}" && return 0
+    fi
+    local why
+    for pkg in "${missing[@]}"; do
+        if ! why=$(as_root apt-get install -s -y --no-install-recommends "$pkg" 2>&1); then
+            echo "Cannot install $pkg; apt says:"
+            printf '%s\n' "$why" | grep -E '^ |^E:' | head -n 8
+        fi
+    done >&2
+    return 1
+}
+
+apt_install() {
+    as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "$@"
+}
+
+# The checks a run did not do and why, for the closing line of ./scripts/test and
+# ./scripts/release: the outermost of them keeps the list (one "why<TAB>what" a line, in the file
+# ZELVANU_SKIPPED), the scripts it starts add to it, and it prints the list when it ends.
+skipped_begin() {
+    [ -z "${ZELVANU_SKIPPED:-}" ] || return 0
+    ZELVANU_SKIPPED=$(mktemp)
+    export ZELVANU_SKIPPED
+    skipped_owner=1
+}
+
+# Adds a check that was not done:  skipped_add WHAT WHY
+skipped_add() {
+    echo "Not run: $1: $2" >&2
+    [ -z "${ZELVANU_SKIPPED:-}" ] || printf '%s\t%s\n' "$2" "$1" >>"$ZELVANU_SKIPPED"
+}
+
+# The closing line: what was not done, grouped by why, or that everything ran.
+skipped_end() {
+    [ -n "${skipped_owner:-}" ] || return 0
+    if [ -s "$ZELVANU_SKIPPED" ]; then
+        awk -F '\t' '{ if ($1 in what) what[$1] = what[$1] "; " $2; else { order[++n] = $1; what[$1] = $2 } }
+            END { for (i = 1; i <= n; ++i) printf "%sSkipped, because %s: %s.", (i > 1 ? " " : ""), order[i], what[order[i]]; print "" }' \
+            "$ZELVANU_SKIPPED"
+    else
+        echo "Nothing was skipped: every check ran."
+    fi
+    rm -f "$ZELVANU_SKIPPED"
 }
 
 # Configures and builds one CMake preset, or only the given targets of it.

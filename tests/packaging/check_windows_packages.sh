@@ -11,6 +11,10 @@
 # Japanese message, and uninstalling leaves nothing behind. Its Japanese texts are stored in
 # code page 932. OTHER_MSI, the other architecture's package of the same version, and this one
 # replace each other: one Zelvanu is installed at a time.
+# Where this machine does not run the x86 program (x86_not_run in scripts/lib/wine.sh), the x86
+# packages get only the checks that need no running: the zip's program (machine type, imports,
+# ASLR and DEP, the manifest's processor) and the MSI's tables (code page and Japanese texts,
+# install folder, registry view, upgrade rows, the upgrade code shared with OTHER_MSI).
 # The session has a home of its own (scripts/lib/wine.sh), so nothing can reach the user's; no
 # shortcut may reach a desktop's application menu there either.
 set -eu
@@ -31,11 +35,13 @@ exists() { run reg query "$2" /reg:"$(bits "$1")" >/dev/null 2>&1; }
 installed() { exists "$1" "$uninstall_key\\$(product_code "$1")"; }
 
 case $arch in
-x64) objdump=x86_64-w64-mingw32-objdump format=pei-x86-64 flags="HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT" ;;
-x86) objdump=i686-w64-mingw32-objdump format=pei-i386 flags="DYNAMIC_BASE NX_COMPAT" ;;
+x64) objdump=x86_64-w64-mingw32-objdump format=pei-x86-64 flags="HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT"
+    processor=amd64 ;;
+x86) objdump=i686-w64-mingw32-objdump format=pei-i386 flags="DYNAMIC_BASE NX_COMPAT" processor=x86 ;;
 *) fail "no architecture $arch" ;;
 esac
-[ "$(bits "$msi")" = "$([ "$arch" = x64 ] && echo 64 || echo 32)" ] || fail "the MSI is not for $arch"
+msi_bits=$(bits "$msi")
+[ "$msi_bits" = "$([ "$arch" = x64 ] && echo 64 || echo 32)" ] || fail "the MSI is not for $arch"
 
 work=$(mktemp -d)
 trap '"$here/scripts/wine-session" stop >/dev/null; rm -rf "$work"' EXIT
@@ -59,7 +65,9 @@ for dll in $dlls; do
     *) fail "zelvanu.exe imports $dll, which Windows does not ship" ;;
     esac
 done
-echo "ok: the zip holds zelvanu.exe ($format, $size bytes, $flags; imports $dlls), LICENSE.txt and README.txt"
+"${objdump%objdump}windres" -i "$work/zip/zelvanu.exe" -O rc | grep -qF "processorArchitecture=\"\"$processor\"\"" ||
+    fail "zelvanu.exe's manifest does not name the processor $processor"
+echo "ok: the zip holds zelvanu.exe ($format, $size bytes, $flags; imports $dlls; manifest for $processor), LICENSE.txt and README.txt"
 
 # The installer's Japanese texts, as the .wxs gives them, stored in code page 932: the database's
 # code page, the downgrade message and the shortcut's description as msitools reads them back
@@ -80,6 +88,28 @@ msiinfo extract "$msi" "$(printf '\005SummaryInformation')" |
     grep -qaF "$(attribute Package Comments | iconv -f UTF-8 -t CP932)" ||
     fail "the summary's comments are not in code page 932"
 echo "ok: the installer's Japanese texts are stored in code page 932"
+
+# Where the package installs and what it replaces, as its tables say: the folder and registry view
+# of its architecture (the 64-bit component attribute), this version and earlier ones replaced
+# (same-version too, for the other architecture's package), later ones detected and refused.
+row() { msiinfo export "$1" "$2" | tr -d '\r' | awk -F '\t' -v key="$3" '$1 == key'; }
+[ "$msi_bits" = 64 ] && parent=ProgramFiles64Folder component=256 || parent=ProgramFilesFolder component=0
+[ "$(row "$msi" Directory INSTALLDIR)" = "INSTALLDIR	$parent	Zelvanu" ] || fail "INSTALLDIR is not $parent\\Zelvanu"
+[ "$(row "$msi" Component Program | cut -f 4)" = "$component" ] || fail "the program's component is not $msi_bits-bit"
+upgrade=$(msiinfo export "$msi" Upgrade | tr -d '\r' | sed 1,3d | sort)
+code=$(attribute Product UpgradeCode)
+[ "$upgrade" = "$(printf '{%s}\t\t%s\t\t513\t\tWIX_UPGRADE_DETECTED\n{%s}\t%s\t\t\t2\t\tWIX_DOWNGRADE_DETECTED' \
+    "$code" "$version" "$code" "$version")" ] || fail "the upgrade rows are: $upgrade"
+[ -z "$other" ] || [ "$(msiinfo export "$other" Upgrade | tr -d '\r' | sed 1,3d | sort)" = "$upgrade" ] ||
+    fail "$other has other upgrade rows"
+echo "ok: installs into $(program_files "$msi")\\Zelvanu ($msi_bits-bit), replaces $version and earlier, refuses later versions"
+
+not_run=$([ "$arch" = x64 ] || bash -c '. "$1/scripts/lib/wine.sh" && x86_not_run' _ "$here")
+if [ -n "$not_run" ]; then
+    echo "not run here: the $arch program unzipped and installed, upgrades, the refused downgrade, uninstalling and the other package replacing this one, under Wine: $not_run"
+    echo "windows packages: the checks that need no running passed"
+    exit 0
+fi
 
 "$here/scripts/wine-session" start >/dev/null
 run "$driver" "$work/zip/zelvanu.exe" || fail "the unzipped program, end to end"
