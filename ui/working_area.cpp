@@ -1,0 +1,109 @@
+#include "ui/working_area.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QPainter>
+
+namespace zelvanu {
+
+namespace {
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Screen readers read a line as text, and the area as a group of them.
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (!object)
+        return nullptr;
+    if (className == QLatin1String(WorkingAreaLine::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    if (className == QLatin1String(WorkingArea::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    return nullptr;
+}
+
+// The step's name stands back from the figures, yet stays well readable on the window's own
+// background, light or dark: two parts text colour to one part background.
+QColor softer(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor back = palette.color(QPalette::Window);
+    return QColor((2 * text.red() + back.red()) / 3, (2 * text.green() + back.green()) / 3,
+                  (2 * text.blue() + back.blue()) / 3);
+}
+
+} // namespace
+
+WorkingAreaLine::WorkingAreaLine(const WorkingText& line, QWidget* parent)
+    : QWidget(parent), m_line(line) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(qt(line.spoken));
+    layOut(fontMetrics());
+}
+
+void WorkingAreaLine::layOut(const QFontMetrics& metrics) {
+    m_layout = layOutWorkingLine(
+        m_line, {[&metrics](std::string_view text) { return metrics.horizontalAdvance(qt(text)); },
+                 metrics.height(), std::max(1, metrics.lineWidth())});
+    resize(m_layout.width, m_layout.height);
+}
+
+void WorkingAreaLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor text = palette().color(QPalette::WindowText);
+    const QColor name = softer(palette());
+    for (const WorkingPiece& piece : m_layout.pieces) {
+        const QRect place(piece.x, piece.y, piece.width, piece.height);
+        if (piece.kind == WorkingPiece::Kind::Bar) {
+            painter.fillRect(place, text);
+            continue;
+        }
+        painter.setPen(piece.kind == WorkingPiece::Kind::Name ? name : text);
+        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, qt(piece.text));
+    }
+}
+
+WorkingArea::WorkingArea(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void WorkingArea::setLines(const std::vector<WorkingText>& lines) {
+    for (WorkingAreaLine* line : m_lines)
+        delete line;
+    m_lines.clear();
+    for (const WorkingText& text : lines)
+        m_lines.push_back(new WorkingAreaLine(text, this));
+    placeLines();
+    for (WorkingAreaLine* line : m_lines)
+        line->show();
+}
+
+void WorkingArea::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The lines take the area's font.
+    if (event->type() == QEvent::FontChange) {
+        for (WorkingAreaLine* line : m_lines)
+            line->layOut(fontMetrics());
+        placeLines();
+    }
+}
+
+// Top to bottom from the area's top edge, half a line of text apart, as lines in a notebook.
+void WorkingArea::placeLines() {
+    const int gap = fontMetrics().height() / 2;
+    int top = 0;
+    for (WorkingAreaLine* line : m_lines) {
+        line->move(0, top);
+        top += line->height() + gap;
+    }
+}
+
+} // namespace zelvanu
