@@ -1,12 +1,14 @@
 // The window's commands driven as a user drives them: typing, input-method commits, clicks on
 // the buttons and menu items; the message boxes are recorded instead of shown.
 
+#include "support/contrast.h"
 #include "test_main.h"
 #include "typing.h"
 #include "ui/form1.h"
 #include "ui/result_label.h"
 #include "window_under_test.h"
 
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +52,16 @@ class TestCommands : public QObject {
         return {m_ui->named<QLineEdit>("Text1")->text(), m_ui->named<QLineEdit>("Text2")->text(),
                 m_ui->named<QLineEdit>("Text3")->text(), m_ui->named<QLineEdit>("Text4")->text(),
                 m_ui->named<QLineEdit>("Text5")->text(), m_ui->named<QLineEdit>("Text6")->text()};
+    }
+
+    // The working as a screen reader finds it: the area's lines by their names, top to bottom.
+    QStringList spokenWorking() const {
+        QAccessibleInterface* area =
+            QAccessible::queryAccessibleInterface(m_ui->named<QWidget>("PicWorking"));
+        QStringList lines;
+        for (int i = 0; i < area->childCount(); ++i)
+            lines << area->child(i)->text(QAccessible::Name);
+        return lines;
     }
 
 private slots:
@@ -121,6 +133,82 @@ private slots:
         QCOMPARE(m_ui->boxes.boxes[0].parent, &m_ui->window);
         QCOMPARE(shown(), blank());
         QCOMPARE(boxTexts(), boxes);
+    }
+
+    void workingShowsEachStep_data() {
+        // Lines as a pupil reads them aloud, worked out by hand from the school method.
+        QTest::addColumn<QStringList>("boxes"); // Text1..Text6
+        QTest::addColumn<QStringList>("spoken");
+        QTest::newRow("1 1/2 + 2/3")
+            << QStringList{"2", "3", "1", "2", "1", ""}
+            << QStringList{"1 と 2分の1 たす 3分の2", "仮分数に直す 2分の3 たす 3分の2",
+                           "通分する 6分の9 たす 6分の4", "分子をたす 6分の13",
+                           "帯分数に直す 2 と 6分の1"};
+        QTest::newRow("1/6 + 1/3")
+            << QStringList{"6", "3", "1", "1", "", ""}
+            << QStringList{"6分の1 たす 3分の1", "通分する 6分の1 たす 6分の2", "分子をたす 6分の3",
+                           "約分する 2分の1"};
+        QTest::newRow("1 1/4 + 1 1/4")
+            << QStringList{"4", "4", "1", "1", "1", "1"}
+            << QStringList{"1 と 4分の1 たす 1 と 4分の1", "仮分数に直す 4分の5 たす 4分の5",
+                           "分子をたす 4分の10", "帯分数に直す 2 と 4分の2",
+                           "約分する 2 と 2分の1"};
+        QTest::newRow("-2 1/3 + 1/2")
+            << QStringList{"3", "2", "1", "1", "-2", ""}
+            << QStringList{"マイナス 2 と 3分の1 たす 2分の1",
+                           "仮分数に直す マイナス 3分の7 たす 2分の1",
+                           "通分する マイナス 6分の14 たす 6分の3", "分子をたす マイナス 6分の11",
+                           "帯分数に直す マイナス 1 と 6分の5"};
+        QTest::newRow("-1/2 + (-1/2)")
+            << QStringList{"2", "2", "1", "1", "-", "-"}
+            << QStringList{"マイナス 2分の1 たす マイナス 2分の1", "分子をたす マイナス 2分の2",
+                           "整数に直す マイナス 1"};
+        QTest::newRow("1/2 + (-1/2)")
+            << QStringList{"2", "2", "1", "1", "", "-"}
+            << QStringList{"2分の1 たす マイナス 2分の1", "分子をたす 2分の0", "整数に直す 0"};
+        QTest::newRow("six lines, the most there are")
+            << QStringList{"6", "3", "1", "1", "1", ""}
+            << QStringList{"1 と 6分の1 たす 3分の1",     "仮分数に直す 6分の7 たす 3分の1",
+                           "通分する 6分の7 たす 6分の2", "分子をたす 6分の9",
+                           "帯分数に直す 1 と 6分の3",    "約分する 1 と 2分の1"};
+        QTest::newRow("overflow")
+            << QStringList{"200", "200", "1", "1", "", ""}
+            << QStringList{"200分の1 たす 200分の1",
+                           "通分する 200 かける 200 は 40000、32767 より大きいので オーバーフロー"};
+        QTest::newRow("message") << QStringList{"0", "3", "1", "1", "", ""} << QStringList{};
+    }
+    void workingShowsEachStep() {
+        // Given the working shown and an answer on it, when the boxes are calculated, then the
+        // area holds their own working, each line inside it and drawn in ink a person can see;
+        // clearing empties it.
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, spoken);
+        m_ui->named<QAction>("MenWorking")->trigger();
+        type({"2", "3", "1", "1", "", ""});
+        calculate();
+        type(boxes);
+        calculate();
+        QCOMPARE(spokenWorking(), spoken);
+
+        QWidget* client = m_ui->window.centralWidget();
+        auto* area = m_ui->named<QWidget>("PicWorking");
+        const QImage image = client->grab().toImage();
+        const QRgb background = client->palette().color(QPalette::Window).rgb() & 0xFFFFFF;
+        for (QWidget* line : area->findChildren<QWidget*>()) {
+            const QRect r(area->mapTo(client, line->pos()), line->size());
+            QVERIFY2(area->geometry().contains(r), qPrintable(line->accessibleName()));
+            double ink = 1;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    ink = std::max(
+                        ink, test::contrastRatio(
+                                 image.pixel(QPoint(x, y) * image.devicePixelRatio()) & 0xFFFFFF,
+                                 background));
+            QVERIFY2(ink >= 4.5, qPrintable(line->accessibleName()));
+        }
+
+        m_ui->named<QPushButton>("Command2")->click();
+        QCOMPARE(spokenWorking(), QStringList{});
     }
 
     void runTimeErrorIsReportedAndTheProgramGoesOn() {

@@ -69,6 +69,7 @@ private slots:
         QTest::newRow("Command3 quit") << "Command3" << QRect(48, 120, 65, 41);
         QTest::newRow("Command2 clear") << "Command2" << QRect(184, 120, 65, 41);
         QTest::newRow("Command1 calculate") << "Command1" << QRect(312, 120, 73, 41);
+        QTest::newRow("PicWorking working") << "PicWorking" << QRect(8, 169, 416, 239);
     }
     void geometry() {
         QFETCH(QString, name);
@@ -162,15 +163,16 @@ private slots:
         QCOMPARE(bar->activeAction(), m_ui->named<QMenu>("MewnFile")->menuAction());
         QVERIFY(!m_ui->named<QMenu>("MewnFile")->isVisible()); // selected, not yet open
         QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(bar->activeAction(), m_ui->named<QMenu>("MenView")->menuAction());
+        QTest::keyClick(bar, Qt::Key_Right);
         QCOMPARE(bar->activeAction(), m_ui->named<QMenu>("MenHelp")->menuAction());
-        QTest::keyClick(bar, Qt::Key_Left);
         QTest::keyClick(bar, Qt::Key_Escape);
         QCOMPARE(QApplication::focusWidget(), control("Text5"));
         QVERIFY(!bar->activeAction());
 
         // Down opens the help menu and Enter chooses its item.
         QTest::keyClick(control("Text5"), key);
-        QTest::keyClick(bar, Qt::Key_Right);
+        QTest::keyClick(bar, Qt::Key_Left); // round from the first menu to the last
         QTest::keyClick(bar, Qt::Key_Down);
         QTRY_VERIFY(m_ui->named<QMenu>("MenHelp")->isVisible());
         QTest::keyClick(m_ui->named<QMenu>("MenHelp"), Qt::Key_Return);
@@ -201,6 +203,37 @@ private slots:
             QTest::keyClick(control("Command3"), key, modifiers);
         }),
                  0);
+    }
+
+    void workingItemGrowsTheWindowAndShrinksItBack() {
+        // Given the window as designed, when 途中の式 is chosen, then the client area grows down
+        // to hold the area under the buttons, every control staying where it was and the focus
+        // too; chosen again, the window is back at the design's size.
+        auto* item = m_ui->named<QAction>("MenWorking");
+        QWidget* area = control("PicWorking");
+        const QRect calculate = control("Command1")->geometry();
+        const int designedHeight = m_ui->window.height();
+        QVERIFY(!area->isVisible());
+        for (const bool shown : {true, false}) {
+            item->trigger();
+            QCOMPARE(item->isChecked(), shown);
+            QCOMPARE(area->isVisible(), shown);
+            QCOMPARE(m_ui->window.centralWidget()->size(), QSize(432, shown ? 416 : 190));
+            QTRY_COMPARE(m_ui->window.height(), designedHeight + (shown ? 226 : 0));
+            QCOMPARE(m_ui->window.minimumSize(), m_ui->window.maximumSize());
+            QCOMPARE(control("Command1")->geometry(), calculate);
+            QCOMPARE(QApplication::focusWidget(), control("Text5"));
+        }
+        QCOMPARE(area->focusPolicy(), Qt::NoFocus);
+    }
+
+    void opensWithTheWorkingWhenAsked() {
+        RecordingBoxes boxes;
+        Form1 window(boxes, true);
+        window.show();
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("PicWorking"))->isVisible());
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("MenWorking"))->isChecked());
+        QCOMPARE(window.centralWidget()->height(), 416);
     }
 
     void fonts_data() {
@@ -255,7 +288,15 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control("Text5"));
     }
 
+    void tabVisitsBoxesThenButtons_data() {
+        QTest::addColumn<bool>("working");
+        QTest::newRow("working off") << false;
+        QTest::newRow("working shown") << true;
+    }
     void tabVisitsBoxesThenButtons() {
+        QFETCH(bool, working);
+        if (working)
+            m_ui->named<QAction>("MenWorking")->trigger();
         const char* expected[] = {"Text3",    "Text1",    "Text6",    "Text4", "Text2",
                                   "Command3", "Command2", "Command1", "Text5"};
         for (const char* name : expected) {
@@ -296,14 +337,19 @@ private slots:
         QTest::addColumn<QString>("menuTitle");
         QTest::addColumn<QString>("itemName");
         QTest::addColumn<QString>("itemText");
+        QTest::addColumn<bool>("checkable");
         QTest::newRow("file") << 0 << "MewnFile"
                               << "ファイル"
                               << "MenEnd"
-                              << "終了";
-        QTest::newRow("help") << 1 << "MenHelp"
+                              << "終了" << false;
+        QTest::newRow("view") << 1 << "MenView"
+                              << "表示"
+                              << "MenWorking"
+                              << "途中の式" << true;
+        QTest::newRow("help") << 2 << "MenHelp"
                               << "ヘルプ"
                               << "MenVer"
-                              << "バージョン情報";
+                              << "バージョン情報" << false;
     }
     void menus() {
         QFETCH(int, index);
@@ -311,8 +357,9 @@ private slots:
         QFETCH(QString, menuTitle);
         QFETCH(QString, itemName);
         QFETCH(QString, itemText);
+        QFETCH(bool, checkable);
         const QList<QAction*> bar = m_ui->window.menuBar()->actions();
-        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.size(), 3);
         QMenu* menu = bar.at(index)->menu();
         QVERIFY(menu);
         QCOMPARE(menu->objectName(), menuName);
@@ -322,6 +369,8 @@ private slots:
         QCOMPARE(item->objectName(), itemName);
         QCOMPARE(item->text(), itemText);
         QVERIFY(item->shortcut().isEmpty());
+        QCOMPARE(item->isCheckable(), checkable);
+        QVERIFY(!item->isChecked()); // the working is off at start
     }
 
     void accessibleNames_data() {
