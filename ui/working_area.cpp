@@ -15,12 +15,25 @@ QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A line is read as text by its spoken text. The name is the interface's own rather than the
+// widget's accessible name, so that the lines of each calculation come and go without a name
+// change that a screen reader would announce after the answer.
+class LineAccessible final : public QAccessibleWidget {
+public:
+    explicit LineAccessible(WorkingAreaLine* line)
+        : QAccessibleWidget(line, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<WorkingAreaLine*>(widget())->spoken()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
 // Screen readers read a line as text, and the area as a group of them.
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
     if (!object)
         return nullptr;
     if (className == QLatin1String(WorkingAreaLine::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+        return new LineAccessible(static_cast<WorkingAreaLine*>(object));
     if (className == QLatin1String(WorkingArea::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     return nullptr;
@@ -41,7 +54,6 @@ WorkingAreaLine::WorkingAreaLine(const WorkingText& line, QWidget* parent)
     : QWidget(parent), m_line(line) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(qt(line.spoken));
     layOut(fontMetrics());
 }
 
@@ -50,6 +62,10 @@ void WorkingAreaLine::layOut(const QFontMetrics& metrics) {
         m_line, {[&metrics](std::string_view text) { return metrics.horizontalAdvance(qt(text)); },
                  metrics.height(), std::max(1, metrics.lineWidth())});
     resize(m_layout.width, m_layout.height);
+}
+
+QString WorkingAreaLine::spoken() const {
+    return qt(m_line.spoken);
 }
 
 int WorkingAreaLine::nameLeft() const {

@@ -14,12 +14,14 @@
 
 namespace zelvanu {
 
-// One line of the working; its accessible name is the line's spoken text.
+// One line of the working; a screen reader calls it by the line's spoken text.
 class WorkingAreaLine final : public QWidget {
     Q_OBJECT
 
 public:
     WorkingAreaLine(const WorkingText& line, QWidget* parent);
+
+    QString spoken() const;
 
     // Lays the line out in the font these metrics measure, and takes the size it needs.
     void layOut(const QFontMetrics& metrics);

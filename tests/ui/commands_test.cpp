@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(spokenWorking(), spoken.split('|', Qt::SkipEmptyParts));
         auto* area = m_ui->named<QWidget>("PicWorking");
         for (QWidget* line : area->findChildren<QWidget*>())
-            QVERIFY2(area->rect().contains(line->geometry()), qPrintable(line->accessibleName()));
+            QVERIFY2(area->rect().contains(line->geometry()), qPrintable(spoken));
         m_ui->named<QPushButton>("Command2")->click();
         QCOMPARE(spokenWorking(), QStringList{});
     }

@@ -145,7 +145,8 @@ private slots:
             drawn << control(name);
         for (QWidget* w : drawn) {
             const QRect r(w->parentWidget()->mapTo(client, w->pos()), w->size());
-            const QString name = w->objectName() + w->accessibleName();
+            const QString name =
+                w->objectName() + QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
             double ink = 1;
             for (int y = r.top(); y <= r.bottom(); ++y)
                 for (int x = r.left(); x <= r.right(); ++x)
