@@ -2,6 +2,7 @@
 // mapped and first drawn, then closes the window the way a close box does (WM_DELETE_WINDOW) and
 // waits for the program to end. Prints one line:
 //   mapped_ms=<ms> drawn_ms=<ms> exit=<status> maxrss_kb=<peak resident memory> class=<WM_CLASS>
+//   size=<width>x<height of the window when first drawn>
 // and exits 0 only when the program ended by itself with status 0 and, with --class, its window
 // reported that class (the one docks match against a desktop entry's StartupWMClass).
 //
@@ -88,6 +89,7 @@ int main(int argc, char* argv[]) {
 
     Window window = 0;
     std::string windowClass;
+    XWindowAttributes drawnAs{};
     double mappedMs = -1, drawnMs = -1;
     bool closeSent = false;
     int status = 0;
@@ -132,6 +134,7 @@ int main(int argc, char* argv[]) {
                 XFree(hint.res_name);
                 XFree(hint.res_class);
             }
+            XGetWindowAttributes(display, window, &drawnAs);
             XEvent close{};
             close.xclient.type = ClientMessage;
             close.xclient.window = window;
@@ -147,8 +150,9 @@ int main(int argc, char* argv[]) {
     }
 
     const int exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::printf("mapped_ms=%.1f drawn_ms=%.1f exit=%d maxrss_kb=%ld class=%s\n", mappedMs, drawnMs,
-                exitStatus, usage.ru_maxrss, windowClass.c_str());
+    std::printf("mapped_ms=%.1f drawn_ms=%.1f exit=%d maxrss_kb=%ld class=%s size=%dx%d\n",
+                mappedMs, drawnMs, exitStatus, usage.ru_maxrss, windowClass.c_str(), drawnAs.width,
+                drawnAs.height);
     XCloseDisplay(display);
     const bool classMatches = !expectedClass || windowClass == expectedClass;
     if (!classMatches)

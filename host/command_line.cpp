@@ -1,5 +1,6 @@
 #include "host/command_line.h"
 
+#include "form/form1_commands.h"
 #include "host/startup.h"
 
 #include <QCommandLineParser>
@@ -48,9 +49,9 @@ void print(std::FILE* stream, const QString& text) {
 
 } // namespace
 
-std::optional<int> answerCommandLine(int& argc, char** argv) {
+std::variant<int, WindowOptions> answerCommandLine(int& argc, char** argv) {
     if (argc <= 1)
-        return std::nullopt; // the usual start: no need to look
+        return WindowOptions{}; // the usual start: no need to look
 
     QCoreApplication core(argc, argv);
     prepareCommandLine(core);
@@ -66,8 +67,12 @@ std::optional<int> answerCommandLine(int& argc, char** argv) {
                                   QStringLiteral("この使い方を表示して終了します。"));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("バージョンを表示して終了します。"));
+    const QCommandLineOption working(
+        QString::fromLatin1(kWorkingSwitch.data(), static_cast<qsizetype>(kWorkingSwitch.size())),
+        QStringLiteral("途中の式を表示した状態でウィンドウを開きます。"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(working);
     for (const char* name : kQtOptionsWithValue)
         addHidden(parser, name, QStringLiteral("value"));
     for (const char* name : kQtFlags)
@@ -93,7 +98,7 @@ std::optional<int> answerCommandLine(int& argc, char** argv) {
                                                     QCoreApplication::applicationVersion()));
         return 0;
     }
-    return std::nullopt;
+    return WindowOptions{parser.isSet(working)};
 }
 
 } // namespace zelvanu

@@ -5,6 +5,7 @@
 #include "ui/fraction_bar.h"
 #include "ui/keyboard_access.h"
 #include "ui/result_label.h"
+#include "ui/working_area.h"
 
 #include <QFont>
 #include <QIcon>
@@ -98,6 +99,9 @@ QWidget* newControl(const Control& c, QWidget* client) {
     case ControlKind::Button:
         w = newButton(c, client);
         break;
+    case ControlKind::WorkingArea:
+        w = new WorkingArea(client); // hidden until the working is turned on
+        break;
     case ControlKind::Menu:
     case ControlKind::MenuItem:
         return nullptr;
@@ -113,7 +117,8 @@ QWidget* newControl(const Control& c, QWidget* client) {
 
 } // namespace
 
-Form1::Form1(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxes(boxes) {
+Form1::Form1(MessageBoxes& boxes, bool workingShown, QWidget* parent)
+    : QMainWindow(parent), m_boxes(boxes) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qt(layout::kWindowTitle));
     // The window keeps its size, so it offers minimise and close but no maximise button.
@@ -130,8 +135,11 @@ Form1::Form1(MessageBoxes& boxes, QWidget* parent) : QMainWindow(parent), m_boxe
     buildControls(client);
     buildMenus();
     connectCommands();
+    if (workingShown)
+        m_commands.showWorking(true);
 
-    // The controls keep their places, so the window keeps its size.
+    // The controls keep their places, so the window keeps its size: the design's, or the taller
+    // one while the working shows.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     as<QWidget>(tabOrder().front())->setFocus();
 }
@@ -165,7 +173,9 @@ void Form1::buildMenus() {
         if (c.kind == ControlKind::Menu) {
             made = menu = menuBar()->addMenu(qt(c.caption));
         } else if (c.kind == ControlKind::MenuItem) {
-            made = menu->addAction(qt(c.caption));
+            QAction* item = menu->addAction(qt(c.caption));
+            item->setCheckable(c.checkable);
+            made = item;
         } else {
             continue;
         }

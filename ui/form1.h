@@ -21,12 +21,14 @@ class Form1 final : public QMainWindow, private FormWindow {
     Q_OBJECT
 
 public:
-    // The boxes must outlive the window.
-    explicit Form1(MessageBoxes& boxes, QWidget* parent = nullptr);
+    // The boxes must outlive the window. It opens with the working shown when asked to (the
+    // command line's --working), and without it otherwise.
+    explicit Form1(MessageBoxes& boxes, bool workingShown = false, QWidget* parent = nullptr);
 
     const CalcState& calcState() const { return m_commands.calcState(); }
 
-    // The control's widget (QLineEdit, QLabel, ResultLabel, FractionBar, QPushButton), menu
+    // The control's widget (QLineEdit, QLabel, ResultLabel, FractionBar, QPushButton,
+    // WorkingArea), menu
     // (QMenu) or menu item (QAction), whose object name is its design name.
     QObject* control(ControlId id) const { return m_controls[static_cast<std::size_t>(id)]; }
 
@@ -42,6 +44,8 @@ private:
     void setCaption(ControlId label, std::string_view text, std::string_view spokenName) override;
     void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
     void announceAnswer(std::string_view phrase) override;
+    void setWorking(const std::vector<WorkingText>& lines) override;
+    void showWorkingArea(bool shown) override;
     void unload() override;
 
     std::array<QObject*, kControls.size()> m_controls{};

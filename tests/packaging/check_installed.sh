@@ -46,14 +46,14 @@ status=$?
 help=$(run --help)
 status=$?
 [ "$status" -eq 0 ] || fail "--help exits with $status"
-for option in -h --help -v --version; do
+for option in -h --help -v --version --working; do
     printf '%s\n' "$help" | grep -q -- "$option" || fail "--help does not name $option"
 done
 for page in "$share/man/man1/zelvanu.1" "$share/man/ja/man1/zelvanu.1"; do
     [ -f "$page" ] || fail "no $page"
     out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$out" ] || fail "$page renders with warnings: $out"
-    for option in -h --help -v --version; do
+    for option in -h --help -v --version --working; do
         grep -q -- "$(printf '%s' "$option" | sed 's/-/\\\\-/g')" "$page" 2>/dev/null ||
             fail "$page does not name $option"
     done

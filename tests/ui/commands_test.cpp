@@ -8,6 +8,7 @@
 #include "window_under_test.h"
 #include "zelvanu_version.h"
 
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,16 @@ class TestCommands : public QObject {
         return {m_ui->named<QLineEdit>("Text1")->text(), m_ui->named<QLineEdit>("Text2")->text(),
                 m_ui->named<QLineEdit>("Text3")->text(), m_ui->named<QLineEdit>("Text4")->text(),
                 m_ui->named<QLineEdit>("Text5")->text(), m_ui->named<QLineEdit>("Text6")->text()};
+    }
+
+    // The working as a screen reader finds it: the area's lines by their names, top to bottom.
+    QStringList spokenWorking() const {
+        QAccessibleInterface* area =
+            QAccessible::queryAccessibleInterface(m_ui->named<QWidget>("PicWorking"));
+        QStringList lines;
+        for (int i = 0; i < area->childCount(); ++i)
+            lines << area->child(i)->text(QAccessible::Name);
+        return lines;
     }
 
 private slots:
@@ -122,6 +133,59 @@ private slots:
         QCOMPARE(m_ui->boxes.boxes[0].parent, &m_ui->window);
         QCOMPARE(shown(), blank());
         QCOMPARE(boxTexts(), boxes);
+    }
+
+    void workingShowsEachStep_data() {
+        // Lines as a pupil reads them aloud, worked out by hand from the school method.
+        QTest::addColumn<QStringList>("boxes"); // Text1..Text6
+        QTest::addColumn<QString>("spoken");    // the lines, parted by "|"
+        QTest::newRow("1 1/2 + 2/3") << QStringList{"2", "3", "1", "2", "1", ""}
+                                     << "1 と 2分の1 たす 3分の2|仮分数に直す 2分の3 たす 3分の2|"
+                                        "通分する 6分の9 たす 6分の4|分子をたす 6分の13|"
+                                        "帯分数に直す 2 と 6分の1";
+        QTest::newRow("1/6 + 1/3") << QStringList{"6", "3", "1", "1", "", ""}
+                                   << "6分の1 たす 3分の1|通分する 6分の1 たす 6分の2|"
+                                      "分子をたす 6分の3|約分する 2分の1";
+        QTest::newRow("1 1/4 + 1 1/4") << QStringList{"4", "4", "1", "1", "1", "1"}
+                                       << "1 と 4分の1 たす 1 と 4分の1|仮分数に直す 4分の5 たす "
+                                          "4分の5|分子をたす 4分の10|帯分数に直す 2 と 4分の2|"
+                                          "約分する 2 と 2分の1";
+        QTest::newRow("-2 1/3 + 1/2")
+            << QStringList{"3", "2", "1", "1", "-2", ""}
+            << "マイナス 2 と 3分の1 たす 2分の1|仮分数に直す マイナス 3分の7 たす 2分の1|"
+               "通分する マイナス 6分の14 たす 6分の3|分子をたす マイナス 6分の11|"
+               "帯分数に直す マイナス 1 と 6分の5";
+        QTest::newRow("-1/2 + (-1/2)") << QStringList{"2", "2", "1", "1", "-", "-"}
+                                       << "マイナス 2分の1 たす マイナス 2分の1|"
+                                          "分子をたす マイナス 2分の2|整数に直す マイナス 1";
+        QTest::newRow("1/2 + (-1/2)")
+            << QStringList{"2", "2", "1", "1", "", "-"}
+            << "2分の1 たす マイナス 2分の1|分子をたす 2分の0|整数に直す 0";
+        QTest::newRow("six lines, the most there are")
+            << QStringList{"6", "3", "1", "1", "1", ""}
+            << "1 と 6分の1 たす 3分の1|仮分数に直す 6分の7 たす 3分の1|通分する 6分の7 たす "
+               "6分の2|分子をたす 6分の9|帯分数に直す 1 と 6分の3|約分する 1 と 2分の1";
+        QTest::newRow("overflow") << QStringList{"200", "200", "1", "1", "", ""}
+                                  << "200分の1 たす 200分の1|通分する 200 かける 200 は "
+                                     "40000、32767 より大きいので オーバーフロー";
+        QTest::newRow("message") << QStringList{"0", "3", "1", "1", "", ""} << QString();
+    }
+    void workingShowsEachStep() {
+        // Given the working shown and an answer on it, when the boxes are calculated, then the
+        // area holds their own working, every line inside it; clearing empties it.
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, spoken);
+        m_ui->named<QAction>("MenWorking")->trigger();
+        type({"2", "3", "1", "1", "", ""});
+        calculate();
+        type(boxes);
+        calculate();
+        QCOMPARE(spokenWorking(), spoken.split('|', Qt::SkipEmptyParts));
+        auto* area = m_ui->named<QWidget>("PicWorking");
+        for (QWidget* line : area->findChildren<QWidget*>())
+            QVERIFY2(area->rect().contains(line->geometry()), qPrintable(spoken));
+        m_ui->named<QPushButton>("Command2")->click();
+        QCOMPARE(spokenWorking(), QStringList{});
     }
 
     void runTimeErrorIsReportedAndTheProgramGoesOn() {

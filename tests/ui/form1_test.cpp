@@ -69,6 +69,7 @@ private slots:
         QTest::newRow("Command3 quit") << "Command3" << QRect(48, 120, 65, 41);
         QTest::newRow("Command2 clear") << "Command2" << QRect(184, 120, 65, 41);
         QTest::newRow("Command1 calculate") << "Command1" << QRect(312, 120, 73, 41);
+        QTest::newRow("PicWorking working") << "PicWorking" << QRect(8, 169, 416, 239);
     }
     void geometry() {
         QFETCH(QString, name);
@@ -123,9 +124,10 @@ private slots:
     }
 
     void barsAndSignsLeaveInk() {
-        // Given 1 1/2 + 2/3 calculated, when the window is drawn, then each bar and each text
-        // of the sum puts pixels where its control sits that a person tells from the
-        // background (3 : 1 at least).
+        // Given 1 1/2 + 2/3 calculated with the working shown, when the window is drawn, then
+        // each bar and each text of the sum, and each line of the working, puts pixels where it
+        // sits that a person tells from the background (3 : 1 at least).
+        m_ui->named<QAction>("MenWorking")->trigger();
         m_ui->named<QLineEdit>("Text5")->setText(QStringLiteral("1"));
         m_ui->named<QLineEdit>("Text3")->setText(QStringLiteral("1"));
         m_ui->named<QLineEdit>("Text1")->setText(QStringLiteral("2"));
@@ -136,9 +138,15 @@ private slots:
         const QImage image = client->grab().toImage();
         const qreal scale = image.devicePixelRatio();
         const QRgb background = client->palette().color(QPalette::Window).rgb();
+        QList<QWidget*> drawn = control("PicWorking")->findChildren<QWidget*>();
+        QCOMPARE(drawn.size(), 5);
         for (const char* name :
-             {"Line1", "Line2", "Line3", "Label3", "Label4", "Label6", "Label2", "Label1"}) {
-            const QRect r = control(name)->geometry();
+             {"Line1", "Line2", "Line3", "Label3", "Label4", "Label6", "Label2", "Label1"})
+            drawn << control(name);
+        for (QWidget* w : drawn) {
+            const QRect r(w->parentWidget()->mapTo(client, w->pos()), w->size());
+            const QString name =
+                w->objectName() + QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
             double ink = 1;
             for (int y = r.top(); y <= r.bottom(); ++y)
                 for (int x = r.left(); x <= r.right(); ++x)
@@ -162,15 +170,16 @@ private slots:
         QCOMPARE(bar->activeAction(), m_ui->named<QMenu>("MewnFile")->menuAction());
         QVERIFY(!m_ui->named<QMenu>("MewnFile")->isVisible()); // selected, not yet open
         QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(bar->activeAction(), m_ui->named<QMenu>("MenView")->menuAction());
+        QTest::keyClick(bar, Qt::Key_Right);
         QCOMPARE(bar->activeAction(), m_ui->named<QMenu>("MenHelp")->menuAction());
-        QTest::keyClick(bar, Qt::Key_Left);
         QTest::keyClick(bar, Qt::Key_Escape);
         QCOMPARE(QApplication::focusWidget(), control("Text5"));
         QVERIFY(!bar->activeAction());
 
         // Down opens the help menu and Enter chooses its item.
         QTest::keyClick(control("Text5"), key);
-        QTest::keyClick(bar, Qt::Key_Right);
+        QTest::keyClick(bar, Qt::Key_Left); // round from the first menu to the last
         QTest::keyClick(bar, Qt::Key_Down);
         QTRY_VERIFY(m_ui->named<QMenu>("MenHelp")->isVisible());
         QTest::keyClick(m_ui->named<QMenu>("MenHelp"), Qt::Key_Return);
@@ -201,6 +210,22 @@ private slots:
             QTest::keyClick(control("Command3"), key, modifiers);
         }),
                  0);
+    }
+
+    void workingItemGrowsTheWindowAndShrinksItBack() {
+        // 途中の式 grows the window down to hold the area, which no Tab reaches, and shrinks it
+        // back; the controls and the focus stay where they were.
+        auto* item = m_ui->named<QAction>("MenWorking");
+        const int designedHeight = m_ui->window.height();
+        for (const bool shown : {true, false}) {
+            item->trigger();
+            QCOMPARE(item->isChecked(), shown);
+            QCOMPARE(control("PicWorking")->isVisible(), shown);
+            QTRY_COMPARE(m_ui->window.height(), designedHeight + (shown ? 226 : 0));
+            QCOMPARE(control("Command1")->geometry(), QRect(312, 120, 73, 41));
+            QCOMPARE(QApplication::focusWidget(), control("Text5"));
+        }
+        QCOMPARE(control("PicWorking")->focusPolicy(), Qt::NoFocus);
     }
 
     void fonts_data() {
@@ -296,14 +321,19 @@ private slots:
         QTest::addColumn<QString>("menuTitle");
         QTest::addColumn<QString>("itemName");
         QTest::addColumn<QString>("itemText");
+        QTest::addColumn<bool>("checkable");
         QTest::newRow("file") << 0 << "MewnFile"
                               << "ファイル"
                               << "MenEnd"
-                              << "終了";
-        QTest::newRow("help") << 1 << "MenHelp"
+                              << "終了" << false;
+        QTest::newRow("view") << 1 << "MenView"
+                              << "表示"
+                              << "MenWorking"
+                              << "途中の式" << true;
+        QTest::newRow("help") << 2 << "MenHelp"
                               << "ヘルプ"
                               << "MenVer"
-                              << "バージョン情報";
+                              << "バージョン情報" << false;
     }
     void menus() {
         QFETCH(int, index);
@@ -311,8 +341,9 @@ private slots:
         QFETCH(QString, menuTitle);
         QFETCH(QString, itemName);
         QFETCH(QString, itemText);
+        QFETCH(bool, checkable);
         const QList<QAction*> bar = m_ui->window.menuBar()->actions();
-        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.size(), 3);
         QMenu* menu = bar.at(index)->menu();
         QVERIFY(menu);
         QCOMPARE(menu->objectName(), menuName);
@@ -322,6 +353,8 @@ private slots:
         QCOMPARE(item->objectName(), itemName);
         QCOMPARE(item->text(), itemText);
         QVERIFY(item->shortcut().isEmpty());
+        QCOMPARE(item->isCheckable(), checkable);
+        QVERIFY(!item->isChecked()); // the working is off at start
     }
 
     void accessibleNames_data() {
