@@ -16,6 +16,7 @@ public:
     }
 
     void gap(int eighths) { m_x += std::max(1, m_m.textHeight * eighths / 8); }
+    void written() { m_out.written = true; }
 
     void text(std::string_view text, WorkingPiece::Kind kind = WorkingPiece::Kind::Text) {
         const int width = m_m.textWidth(text);
@@ -80,12 +81,31 @@ WorkingLineLayout layOutWorkingLine(const WorkingText& line, const WorkingMetric
         if (!line.terms.empty())
             b.gap(4);
         b.text(line.words);
+        b.written();
     }
     if (!line.name.empty()) {
         b.gap(12);
         b.text(line.name, WorkingPiece::Kind::Name);
     }
     return b.done();
+}
+
+void alignStepNames(std::span<WorkingLineLayout* const> lines) {
+    const auto nameOf = [](WorkingLineLayout& line) {
+        const auto name =
+            std::find_if(line.pieces.begin(), line.pieces.end(),
+                         [](const WorkingPiece& p) { return p.kind == WorkingPiece::Kind::Name; });
+        return name == line.pieces.end() ? nullptr : &*name;
+    };
+    int column = 0;
+    for (WorkingLineLayout* line : lines)
+        if (const WorkingPiece* name = nameOf(*line); name && !line->written)
+            column = std::max(column, name->x);
+    for (WorkingLineLayout* line : lines)
+        if (WorkingPiece* name = nameOf(*line); name && !line->written) {
+            name->x = column;
+            line->width = std::max(line->width, column + name->width);
+        }
 }
 
 } // namespace zelvanu

@@ -8,6 +8,7 @@
 #include "form/form1_working.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,14 @@ struct WorkingPiece {
 struct WorkingLineLayout {
     std::vector<WorkingPiece> pieces;
     int width = 0, height = 0;
+    bool written = false; // an overflow line's words: its name stays right after them
 };
 
 WorkingLineLayout layOutWorkingLine(const WorkingText& line, const WorkingMetrics& metrics);
+
+// Moves the steps' names of the lines into one column, after the widest of what comes before
+// them, as names are lined up beside a working on the board; each line widens to hold its name.
+// An overflow line, long with its words, keeps its name after them.
+void alignStepNames(std::span<WorkingLineLayout* const> lines);
 
 } // namespace zelvanu

@@ -61,26 +61,11 @@ void WorkingAreaLine::layOut(const QFontMetrics& metrics) {
     m_layout = layOutWorkingLine(
         m_line, {[&metrics](std::string_view text) { return metrics.horizontalAdvance(qt(text)); },
                  metrics.height(), std::max(1, metrics.lineWidth())});
-    resize(m_layout.width, m_layout.height);
+    fitLayout();
 }
 
 QString WorkingAreaLine::spoken() const {
     return qt(m_line.spoken);
-}
-
-int WorkingAreaLine::nameLeft() const {
-    for (const WorkingPiece& piece : m_layout.pieces)
-        if (piece.kind == WorkingPiece::Kind::Name)
-            return piece.x;
-    return 0;
-}
-
-void WorkingAreaLine::moveNameTo(int left) {
-    for (WorkingPiece& piece : m_layout.pieces)
-        if (piece.kind == WorkingPiece::Kind::Name) {
-            piece.x = left;
-            resize(std::max(width(), left + piece.width), height());
-        }
 }
 
 void WorkingAreaLine::paintEvent(QPaintEvent*) {
@@ -132,15 +117,17 @@ void WorkingArea::changeEvent(QEvent* event) {
 // Top to bottom from the area's top edge, half a line of text apart, as lines in a notebook,
 // with the steps' names in a column of their own.
 void WorkingArea::placeLines() {
+    std::vector<WorkingLineLayout*> layouts;
+    for (WorkingAreaLine* line : m_lines)
+        layouts.push_back(&line->layout());
+    alignStepNames(layouts);
     const int gap = fontMetrics().height() / 2;
-    int top = 0, names = 0;
+    int top = 0;
     for (WorkingAreaLine* line : m_lines) {
+        line->fitLayout();
         line->move(0, top);
         top += line->height() + gap;
-        names = std::max(names, line->nameLeft());
     }
-    for (WorkingAreaLine* line : m_lines)
-        line->moveNameTo(names);
 }
 
 } // namespace zelvanu

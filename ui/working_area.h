@@ -25,10 +25,9 @@ public:
 
     // Lays the line out in the font these metrics measure, and takes the size it needs.
     void layOut(const QFontMetrics& metrics);
-    // Where the step's name begins; the name moves right to `left` so that the names of all
-    // lines stand in one column. 0 for a line without a name.
-    int nameLeft() const;
-    void moveNameTo(int left);
+    // Where its parts go; after a change, fitLayout() takes the size the layout needs.
+    WorkingLineLayout& layout() { return m_layout; }
+    void fitLayout() { resize(m_layout.width, m_layout.height); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -75,10 +75,14 @@ void WorkingArea::layOut() {
         std::max(1, MulDiv(1, static_cast<int>(GetDpiForWindow(m_hwnd)), kDefaultDpi))};
     m_layouts.clear();
     int total = 0;
+    std::vector<WorkingLineLayout*> layouts;
     for (const WorkingText& line : m_lines) {
         m_layouts.push_back(layOutWorkingLine(line, metrics));
         total += m_layouts.back().height;
     }
+    for (WorkingLineLayout& layout : m_layouts)
+        layouts.push_back(&layout);
+    alignStepNames(layouts);
     SelectObject(dc, old);
     ReleaseDC(m_hwnd, dc);
 

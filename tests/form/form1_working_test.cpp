@@ -153,6 +153,18 @@ TEST(WorkingLayout, StacksEachFractionOnItsBar) {
     EXPECT_EQ(layout.height, den2.y + den2.height);
     EXPECT_EQ(layout.width, bar2.x + bar2.width);
     EXPECT_EQ(num2.text + den2.text, "23");
+
+    // The names of the later lines stand in one column.
+    std::vector<WorkingLineLayout> lines;
+    for (const WorkingText& line : workingText(calc.working()))
+        lines.push_back(layOutWorkingLine(line, metrics));
+    std::vector<WorkingLineLayout*> named;
+    for (WorkingLineLayout& line : lines)
+        named.push_back(&line);
+    alignStepNames(named);
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].pieces.back().x + lines[i].pieces.back().width, lines[i].width);
+    EXPECT_EQ(lines[1].pieces.back().x, lines[4].pieces.back().x);
 }
 
 } // namespace
