@@ -28,8 +28,7 @@ public:
     const CalcState& calcState() const { return m_commands.calcState(); }
 
     // The control's widget (QLineEdit, QLabel, ResultLabel, FractionBar, QPushButton,
-    // WorkingArea), menu
-    // (QMenu) or menu item (QAction), whose object name is its design name.
+    // WorkingArea), menu (QMenu) or menu item (QAction), whose object name is its design name.
     QObject* control(ControlId id) const { return m_controls[static_cast<std::size_t>(id)]; }
 
 private:
