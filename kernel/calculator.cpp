@@ -144,8 +144,9 @@ CalcOutcome Calculator::calculate(std::string_view t1, std::string_view t2, std:
     m_working.step = ToWhole;
     ResultFields out;
     const i16 whole = div16(s.SumNum, s.LcmVal);
+    const i16 wholeMagnitude = abs16(whole);
     if (whole != 0)
-        out.whole = int16ToText(abs16(whole));
+        out.whole = int16ToText(wholeMagnitude);
 
     // The remainder keeps the sum's sign. The signed GCD makes exactly one of the two quotients
     // below negative when the remainder is negative, and that quotient places the minus sign.
@@ -179,8 +180,7 @@ CalcOutcome Calculator::calculate(std::string_view t1, std::string_view t2, std:
     // The working ends on the answer: the whole number, or the mixed number when the sum had a
     // whole part, then the same reduced when the remainder's divisor is more than 1.
     const bool negative = s.SumNum < 0;
-    const std::int64_t wholeMagnitude = whole < 0 ? -std::int64_t{whole} : whole;
-    const auto wholeShown = whole != 0 ? std::optional(wholeMagnitude) : std::nullopt;
+    const auto wholeShown = whole != 0 ? std::optional<std::int64_t>(wholeMagnitude) : std::nullopt;
     if (remainder == 0)
         record(ToWhole, mixed(negative, wholeMagnitude, std::nullopt, 1));
     else if (whole != 0)
