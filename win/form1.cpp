@@ -42,23 +42,12 @@ DWORD staticAlignment(Align align) {
     return SS_LEFT;
 }
 
-void registerClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    // The title bar's small icon: the system takes the fitting size from the same resource.
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc); // a second window in the same process finds it registered
-}
-
 } // namespace
 
 Form1::Form1(HINSTANCE instance, MessageBoxes& boxes) : m_instance(instance), m_boxes(boxes) {
-    registerClass(instance, windowProcedureOf<Form1>);
+    // The title bar's small icon: the system takes the fitting size from the same resource.
+    registerWindowClass<Form1>(instance, kClassName, COLOR_BTNFACE,
+                               LoadIconW(instance, MAKEINTRESOURCEW(1)));
     // Created at its size on the main screen, so that it need not be resized before it shows.
     const SIZE size = windowSize(GetDpiForSystem());
     // With its menu bar, so that the frame is laid out once.

@@ -1,6 +1,6 @@
 #pragma once
-// The window procedure of a window class whose windows each belong to a C++ object: the object
-// is the creation parameter (CreateWindowExW's last argument), kept with the window from
+// The window class of windows that each belong to a C++ object, and its window procedure: the
+// object is the creation parameter (CreateWindowExW's last argument), kept with the window from
 // WM_NCCREATE until WM_NCDESTROY, and given every message through its handle(); messages that
 // come before it is known go to the default procedure. The object's m_hwnd follows the window.
 
@@ -24,6 +24,23 @@ LRESULT CALLBACK windowProcedureOf(HWND hwnd, UINT message, WPARAM wParam, LPARA
         self->m_hwnd = nullptr;
     }
     return result;
+}
+
+// Registers the class `name` of Owner's windows, with the arrow cursor, a background of the
+// system colour `background` (COLOR_*) and the icon, if any. A second window of the class in the
+// same process finds it registered.
+template <typename Owner>
+void registerWindowClass(HINSTANCE instance, const wchar_t* name, int background,
+                         HICON icon = nullptr) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = windowProcedureOf<Owner>;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
 }
 
 } // namespace zelvanu::win

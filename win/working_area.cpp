@@ -12,19 +12,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"ZelvanuWorking";
 
-void registerClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    // Written on the window's own colours, as the boxes are, so that a high-contrast theme
-    // recolours it with them.
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc); // a second window in the same process finds it registered
-}
-
 // A line's window has the line's index + 1 as its id: 0 would be no id.
 int lineId(std::size_t index) {
     return static_cast<int>(index) + 1;
@@ -34,7 +21,9 @@ int lineId(std::size_t index) {
 
 void WorkingArea::create(HWND parent, int id, const RECT& place, HINSTANCE instance) {
     m_instance = instance;
-    registerClass(instance, windowProcedureOf<WorkingArea>);
+    // Written on the window's own colours, as the boxes are, so that a high-contrast theme
+    // recolours it with them.
+    registerWindowClass<WorkingArea>(instance, kClassName, COLOR_WINDOW);
     CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, place.left,
                     place.top, place.right - place.left, place.bottom - place.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
