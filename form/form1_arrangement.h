@@ -3,9 +3,9 @@
 // where the designed window, twice as wide as it is high, would be too small to read or touch.
 // The sum is written downwards, as on paper: the first operand; "+" and the second operand; "="
 // and the answer; then the three buttons, and below them the working area, as wide as the window
-// allows. Each part keeps the design's own shape and spacing
-// (the groups of the table of controls); only where the parts stand changes, and a whole-part
-// box grows to the height of a fraction box so that a finger can hit it. Like the design, the
+// allows. Each part keeps the design's own shape and spacing (the groups of the table of
+// controls); only where the parts stand changes, and a whole-part box grows to the height of a
+// fraction box so that a finger can hit it. Like the design, the
 // result is in twips of a client area; the focus order, names and commands stay as they are.
 
 #include "form/form1_controls.h"

@@ -1,10 +1,9 @@
 #pragma once
 // The narrow view of the main window that its commands work through: read and write a box,
 // write a result label, show a modal message box, tell a screen reader the answer, draw the
-// working and show or hide its area, close. Each
-// front end implements it on its toolkit and decides nothing else; the commands (Form1Commands)
-// are written once against it, and every text and spoken name it is handed is final. Texts are
-// UTF-8, and lines in them end with a line feed.
+// working and show or hide its area, close. Each front end implements it on its toolkit and
+// decides nothing else; the commands (Form1Commands) are written once against it, and every text
+// and spoken name it is handed is final. Texts are UTF-8, and lines in them end with a line feed.
 
 #include "form/form1_controls.h"
 #include "form/form1_working.h"
