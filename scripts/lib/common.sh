@@ -36,8 +36,9 @@ ensure_node_modules() {
 # What comparing two builds of a release takes: diffoscope says where two files differ.
 ZELVANU_RELEASE_TOOLS=(git diffoscope-minimal)
 
-# What building the Debian package takes besides its Build-Depends (see package_build_depends).
-ZELVANU_PACKAGE_TOOLS=(build-essential dpkg-dev debhelper lintian)
+# What building the Debian package takes besides its Build-Depends (see package_build_depends):
+# git lists the files that go into the source package.
+ZELVANU_PACKAGE_TOOLS=(build-essential dpkg-dev debhelper lintian git)
 
 # The packages debian/control's Build-Depends names, without versions, architectures or build
 # profiles; debhelper-compat is provided by debhelper.
